@@ -1,0 +1,180 @@
+#include "gral_lib/freeformat.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+struct Token {
+  std::string text;
+  bool quoted = false;
+};
+
+enum class Next { value, slash, null, end };
+
+class Cursor {
+ public:
+  Cursor(std::string_view line, const LineSupplier* more) : line_(line), more_(more) {}
+
+  Next next(Token& tok) {
+    for (;;) {
+      while (pos_ < line_.size() && is_blank(line_[pos_])) ++pos_;
+      if (pos_ >= line_.size()) {
+        if (!more_ || !*more_ || !(*more_)(store_)) return Next::end;
+        line_ = store_;
+        pos_ = 0;
+        continue;
+      }
+      char c = line_[pos_];
+      if (c == ',') {
+        ++pos_;
+        // A comma with no value since the last one (or at the start) stands for a null value.
+        if (comma_pending_ || first_) return Next::null;
+        comma_pending_ = true;
+        continue;
+      }
+      if (c == '/') return Next::slash;
+      comma_pending_ = false;
+      first_ = false;
+      take(tok);
+      return Next::value;
+    }
+  }
+
+ private:
+  void take(Token& tok) {
+    tok.text.clear();
+    char q = line_[pos_];
+    if (q == '\'' || q == '"') {
+      tok.quoted = true;
+      ++pos_;
+      while (pos_ < line_.size()) {
+        char c = line_[pos_++];
+        if (c == q) {
+          if (pos_ < line_.size() && line_[pos_] == q) {
+            tok.text.push_back(q);
+            ++pos_;
+            continue;
+          }
+          break;
+        }
+        tok.text.push_back(c);
+      }
+      return;
+    }
+    tok.quoted = false;
+    std::size_t start = pos_;
+    while (pos_ < line_.size() && !is_blank(line_[pos_]) && line_[pos_] != ',' && line_[pos_] != '/') ++pos_;
+    tok.text.assign(line_.substr(start, pos_ - start));
+  }
+
+  std::string_view line_;
+  std::size_t pos_ = 0;
+  const LineSupplier* more_;
+  std::string store_;
+  bool comma_pending_ = false;
+  bool first_ = true;
+};
+
+bool assign(const ListTarget& t, const Token& tok) {
+  if (auto p = std::get_if<int*>(&t)) return !tok.quoted && parse_int(tok.text, **p);
+  if (auto p = std::get_if<float*>(&t)) return !tok.quoted && parse_real(tok.text, **p);
+  std::string& s = *std::get<std::string*>(t);
+  if (s.empty()) {
+    s = tok.text;
+  } else {
+    std::size_t n = s.size();
+    s.assign(tok.text, 0, n);
+    s.resize(n, ' ');
+  }
+  return true;
+}
+
+ListStatus read_with(std::string_view line, const LineSupplier* more,
+                     std::initializer_list<ListTarget> targets, int* count) {
+  Cursor cur(line, more);
+  Token tok;
+  int n = 0;
+  ListStatus st = ListStatus::ok;
+  for (const ListTarget& t : targets) {
+    Next k = cur.next(tok);
+    if (k == Next::end) {
+      st = ListStatus::end_of_input;
+      break;
+    }
+    if (k == Next::slash) {
+      st = ListStatus::slash;
+      break;
+    }
+    if (k == Next::null || !assign(t, tok)) {
+      st = ListStatus::unreadable;
+      break;
+    }
+    ++n;
+  }
+  if (count) *count = n;
+  return st;
+}
+
+}  // namespace
+
+bool parse_int(std::string_view text, int& v) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i >= text.size()) return false;
+  for (std::size_t j = i; j < text.size(); ++j)
+    if (!is_digit(text[j])) return false;
+  std::string_view body = text[0] == '+' ? text.substr(1) : text;
+  int r = 0;
+  auto res = std::from_chars(body.data(), body.data() + body.size(), r);
+  if (res.ec != std::errc() || res.ptr != body.data() + body.size()) return false;
+  v = r;
+  return true;
+}
+
+bool parse_real(std::string_view text, float& v) {
+  // Check the whole syntax first: sign, digits with an optional point, optional exponent
+  // (E or D); anything else, "nan", "inf" and hexadecimal forms included, is refused.
+  char buf[64];
+  std::size_t n = 0;
+  std::size_t i = 0;
+  if (text.size() >= sizeof buf) return false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') buf[n++] = '-';
+    ++i;
+  }
+  int mant_digits = 0;
+  while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++mant_digits;
+  if (i < text.size() && text[i] == '.') {
+    buf[n++] = text[i++];
+    while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++mant_digits;
+  }
+  if (mant_digits == 0) return false;
+  if (i < text.size()) {
+    char e = text[i];
+    if (e != 'e' && e != 'E' && e != 'd' && e != 'D') return false;
+    buf[n++] = 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) buf[n++] = text[i++];
+    int exp_digits = 0;
+    while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++exp_digits;
+    if (exp_digits == 0 || i != text.size()) return false;
+  }
+  float r = 0.0f;
+  auto res = std::from_chars(buf, buf + n, r);
+  if (res.ec != std::errc() || res.ptr != buf + n || !std::isfinite(r)) return false;
+  v = r;
+  return true;
+}
+
+ListStatus read_list(std::string_view line, const LineSupplier& more,
+                     std::initializer_list<ListTarget> targets, int* count) {
+  return read_with(line, &more, targets, count);
+}
+
+ListStatus read_list(std::string_view text, std::initializer_list<ListTarget> targets, int* count) {
+  return read_with(text, nullptr, targets, count);
+}

@@ -1,0 +1,51 @@
+// Unit table: every line the program reads or writes goes through a unit number.
+// Units 5 and 6 are the console (standard input and output); files opened by the
+// file-opening routines get the unit numbers their callers choose.
+#pragma once
+
+#include <ios>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace unit {
+
+// Binds the console units (5 in, 6 out) to the given streams; tests use string streams.
+void bind_console(std::istream& in, std::ostream& out);
+// Binds the console units back to std::cin and std::cout.
+void reset_console();
+
+// Opens a file on unit u; false when it cannot be opened (the unit stays closed).
+//   open_read:      an existing file, for reading only
+//   open_write_new: creates the file; fails when it already exists (nothing is overwritten)
+//   open_write:     creates the file or replaces an existing one
+bool open_read(int u, const std::string& path);
+bool open_write_new(int u, const std::string& path);
+bool open_write(int u, const std::string& path);
+// Closes unit u (flushing a file written); nothing happens when it is not open or is a console unit.
+void close(int u);
+bool is_open(int u);
+
+// Writes one line (the text and a line end) on unit u.
+void write_line(int u, std::string_view text);
+// Reads one line from unit u without its line end (nor a trailing carriage return).
+// Reading from the console first flushes every output unit, so nothing written is lost.
+// Returns false at the end of input.
+bool read_line(int u, std::string& line);
+
+void flush_all();
+// Flushes every unit and closes every file unit.
+void close_all();
+
+}  // namespace unit
+
+// Thrown by stop_program; only main and tests catch it.
+struct ProgramStop {
+  int status;
+};
+
+// Ends the program from anywhere: flushes and closes every unit, then throws ProgramStop.
+[[noreturn]] void stop_program(int status);
+
+// Ends the program at an end of input on the console: a short notice, then stop_program.
+[[noreturn]] void stop_at_end_of_input();

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "gral_lib/format.h"
+#include "gral_lib/freeformat.h"
+
+namespace {
+
+std::string I(long long v, int w) { return Line().i(v, w).str(); }
+std::string F(float v, int w, int d) { return Line().f(v, w, d).str(); }
+std::string G(float v, int w, int d) { return Line().g(v, w, d).str(); }
+std::string E(float v, int w, int d) { return Line().e(v, w, d).str(); }
+std::string ES(float v, int w, int d) { return Line().es(v, w, d).str(); }
+
+TEST(Formatter, IntegersTextsAndFlags) {
+  EXPECT_EQ(I(5, 2), " 5");
+  EXPECT_EQ(I(-5, 2), "-5");
+  EXPECT_EQ(I(-10, 2), "**");
+  EXPECT_EQ(I(123, 2), "**");
+  EXPECT_EQ(I(-2147483648LL, 11), "-2147483648");
+  EXPECT_EQ(Line().a("abc", 5).str(), "  abc");
+  EXPECT_EQ(Line().a("abcdef", 4).str(), "abcd");
+  EXPECT_EQ(Line().a("ab  ").str(), "ab  ");  // trailing blanks are kept
+  EXPECT_EQ(Line().l(true, 2).l(false, 1).str(), " TF");
+  EXPECT_EQ(Line().x().rep('*', 3).x(2).str(), " ***  ");
+  EXPECT_EQ(fit("abc", 5), "abc  ");
+  EXPECT_EQ(fit("abcdef", 2), "ab");
+}
+
+TEST(Formatter, FixedPoint) {
+  EXPECT_EQ(F(3.14159f, 6, 2), "  3.14");
+  EXPECT_EQ(F(-3.14159f, 6, 2), " -3.14");
+  EXPECT_EQ(F(123.456f, 6, 1), " 123.5");
+  EXPECT_EQ(F(9.96f, 5, 1), " 10.0");
+  EXPECT_EQ(F(0.5f, 4, 2), "0.50");
+  EXPECT_EQ(F(0.5f, 3, 2), ".50");    // the zero before the point goes first
+  EXPECT_EQ(F(-0.5f, 4, 2), "-.50");
+  EXPECT_EQ(F(-0.5f, 3, 2), "***");
+  EXPECT_EQ(F(5.0f, 3, 0), " 5.");     // no decimals still writes the point
+  EXPECT_EQ(F(12345.0f, 5, 0), "*****");
+  EXPECT_EQ(F(-0.01f, 5, 1), "  0.0");  // a value rounding to zero carries no sign
+  EXPECT_EQ(F(-0.0f, 6, 1), "   0.0");
+  EXPECT_EQ(F(359.96f, 6, 1), " 360.0");
+  EXPECT_EQ(F(1.0e20f, 6, 1), "******");
+  EXPECT_EQ(F(std::numeric_limits<float>::quiet_NaN(), 6, 1), "   NaN");
+  EXPECT_EQ(F(std::numeric_limits<float>::infinity(), 5, 0), "  Inf");
+  EXPECT_EQ(F(-std::numeric_limits<float>::infinity(), 9, 0), "-Infinity");
+  EXPECT_EQ(F(std::numeric_limits<float>::infinity(), 2, 0), "**");
+}
+
+TEST(Formatter, GeneralSwitchesBetweenFixedAndExponent) {
+  EXPECT_EQ(G(1.0f, 12, 6), " 1.00000    ");
+  EXPECT_EQ(G(120.0f, 14, 4), "     120.0    ");
+  EXPECT_EQ(G(0.25f, 14, 4), "    0.2500    ");
+  EXPECT_EQ(G(0.099996f, 14, 4), "    0.1000    ");  // rounds up into the fixed range
+  EXPECT_EQ(G(0.05f, 14, 4), "    0.5000E-01");
+  EXPECT_EQ(G(12346.0f, 14, 4), "    0.1235E+05");
+  EXPECT_EQ(G(9999.6f, 14, 4), "    0.1000E+05");   // rounds up out of the fixed range
+  EXPECT_EQ(G(1234.0f, 14, 4), "     1234.    ");
+  EXPECT_EQ(G(100.0f, 12, 6), " 100.000    ");
+  EXPECT_EQ(G(-1234567.0f, 12, 6), "-.123457E+07");
+  EXPECT_EQ(G(0.0f, 14, 4), "     0.000    ");
+  EXPECT_EQ(G(3.4028235e38f, 30, 7), "                 0.3402823E+39");
+  EXPECT_EQ(G(std::numeric_limits<float>::quiet_NaN(), 14, 4), "           NaN");
+  EXPECT_EQ(G(1.0e-40f, 8, 4), "********");
+}
+
+TEST(Formatter, ExponentForms) {
+  EXPECT_EQ(E(1234.6f, 12, 4), "  0.1235E+04");
+  EXPECT_EQ(E(-0.001f, 10, 3), "-0.100E-02");
+  EXPECT_EQ(E(-0.001f, 9, 3), "-.100E-02");
+  EXPECT_EQ(ES(1234.6f, 12, 4), "  1.2346E+03");
+  EXPECT_EQ(ES(-0.5f, 10, 2), " -5.00E-01");
+  EXPECT_EQ(ES(0.0f, 10, 2), "  0.00E+00");
+}
+
+TEST(FreeFormat, SeparatorsQuotesAndSlash) {
+  int i = 0;
+  float r = 0;
+  std::string t(6, ' ');
+  EXPECT_EQ(read_list("12, 3.5 \t'ab cd'", {&i, &r, &t}), ListStatus::ok);
+  EXPECT_EQ(i, 12);
+  EXPECT_FLOAT_EQ(r, 3.5f);
+  EXPECT_EQ(t, "ab cd ");
+  std::string whole;
+  EXPECT_EQ(read_list("\"it\"\"s\" rest", {&whole}), ListStatus::ok);
+  EXPECT_EQ(whole, "it\"s");
+  i = 7;
+  int count = -1;
+  EXPECT_EQ(read_list("1 / 2", {&r, &i}, &count), ListStatus::slash);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(i, 7);  // untouched after the slash
+  EXPECT_EQ(read_list("1,,2", {&i, &i, &i}), ListStatus::unreadable);
+  EXPECT_EQ(read_list("5", {&i, &r}), ListStatus::end_of_input);
+}
+
+TEST(FreeFormat, RecordRunsOverLinesSkippingBlankOnes) {
+  std::vector<std::string> lines = {"", "  ", "3 4"};
+  std::size_t k = 0;
+  LineSupplier more = [&](std::string& l) {
+    if (k >= lines.size()) return false;
+    l = lines[k++];
+    return true;
+  };
+  float a = 0, b = 0, c = 0;
+  EXPECT_EQ(read_list("1.5,", more, {&a, &b, &c}), ListStatus::ok);
+  EXPECT_FLOAT_EQ(a, 1.5f);
+  EXPECT_FLOAT_EQ(b, 3.0f);
+  EXPECT_FLOAT_EQ(c, 4.0f);
+}
+
+TEST(FreeFormat, OnlyOrdinaryDecimalNumbers) {
+  float r = 1;
+  int i = 1;
+  for (const char* ok : {"5", "-5.", ".5", "+1.5e3", "2D2", "1E-3", "0"}) EXPECT_TRUE(parse_real(ok, r)) << ok;
+  EXPECT_TRUE(parse_real("2d2", r));
+  EXPECT_FLOAT_EQ(r, 200.0f);
+  for (const char* bad : {"nan", "NaN", "inf", "-Infinity", "0x1p3", "1e40", "-1e39", "1e-50", ".", "e5", "5e",
+                          "5abc", "1.2.3", "--1", ""})
+    EXPECT_FALSE(parse_real(bad, r)) << bad;
+  EXPECT_TRUE(parse_int("-2147483648", i));
+  EXPECT_EQ(i, -2147483648);
+  EXPECT_TRUE(parse_int("+12", i));
+  EXPECT_EQ(i, 12);
+  for (const char* bad : {"2147483648", "5.", "1e3", "0x10", "12a", "+", ""}) EXPECT_FALSE(parse_int(bad, i)) << bad;
+  std::string t;
+  EXPECT_EQ(read_list("'5'", {&i}), ListStatus::unreadable);  // a quoted item is a text
+  EXPECT_EQ(read_list("nan", {&r}), ListStatus::unreadable);
+}
+
+}  // namespace

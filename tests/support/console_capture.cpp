@@ -1,0 +1,36 @@
+#include "support/console_capture.h"
+
+#include "gral_lib/console.h"
+#include "gral_lib/units.h"
+
+void ConsoleTest::SetUp() {
+  unit::bind_console(in_, out_);
+  initsio2(5);
+  take_output();
+}
+
+void ConsoleTest::TearDown() {
+  unit::close_all();
+  unit::reset_console();
+}
+
+void ConsoleTest::input(const std::string& text) {
+  in_.clear();
+  in_.str(text);
+}
+
+std::string ConsoleTest::take_output() {
+  std::string s = out_.str();
+  out_.str("");
+  return s;
+}
+
+std::vector<std::string> ConsoleTest::take_lines() { return split_lines(take_output()); }
+
+std::vector<std::string> split_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream is(text);
+  std::string l;
+  while (std::getline(is, l)) lines.push_back(l);
+  return lines;
+}
