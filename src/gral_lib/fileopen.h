@@ -1,0 +1,16 @@
+// Opening files on units, with the name dialogue and the retry of a failed open.
+// Status "old" opens an existing file for reading only; "new" creates a file and fails when
+// one of that name exists; "unknown" creates the file or replaces it. On success cfile
+// receives the name without its directory (cut or padded to cfile's length).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// imode 0: opening frame and name dialogue, retry question after a failure; 7: silent;
+// other: frame only. igrav < 0: report and go on; >= 0: error frame and errortailstop(igrav).
+// istat: 0 open, 1 not.
+void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus,
+           std::string_view caction, int imode, int igrav, int& istat);
+// imode 0: frame and name dialogue, asked again until a file opens; other: a failure stops.
+void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode);
