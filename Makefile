@@ -3,7 +3,7 @@
 #   make run    build and start the program in the current folder
 # SANITIZE=1 builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 
-PACKAGES := cmake g++ make libgtest-dev ghostscript
+PACKAGES := cmake g++ make libgtest-dev libpng-dev ghostscript
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SANITIZE ?= 0
 
