@@ -149,7 +149,7 @@ void prologue() {
 }  // namespace
 
 void pswrite(std::string_view line) {
-  if (unit::is_open(psparams_90.IUNITPS) && psparams_90.IUNITPS != 0) unit::write_line(psparams_90.IUNITPS, line);
+  if (unit::is_open(psparams_90.IUNITPS)) unit::write_line(psparams_90.IUNITPS, line);
 }
 
 std::string pscolortext(int c) {

@@ -42,7 +42,7 @@ void PlotTest::SetUp() {
   ConsoleTest::SetUp();
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) /
-                              (std::string("kv_") + info->test_suite_name() + "_" + info->name());
+                              (std::string("kv_") + info->test_suite_name() + "_" + info->name() + "_" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   folder_ = dir.string();
@@ -61,6 +61,7 @@ void PlotTest::TearDown() {
   ConsoleTest::TearDown();
   std::filesystem::current_path(previous_folder_);
   iocom.lplotopen = false;
+  if (!HasFailure()) std::filesystem::remove_all(folder_);  // kept for a look when a test fails
 }
 
 void PlotTest::open_plot(const std::string& answers, const std::string& name) {
