@@ -73,7 +73,8 @@ TEST_F(Drawing, LongPolygonsAreSplitWithAWarning) {
   Lines warning = take_lines();
   ASSERT_EQ(warning.size(), 11u);
   EXPECT_EQ(Lines(warning.begin() + 4, warning.begin() + 7),
-            (Lines{" Polygone vertices =    502", " Plot buffer size  =    501", " ==> Decomposing in smaller polygons"}));
+            (Lines{" Polygone vertices =    502", " Plot buffer size  =    501",
+                   " ==> Decomposing in smaller polygons"}));
   input("\n\n");
   uspolygon(x.data(), y.data(), 1200);
   EXPECT_EQ(take_lines().size(), 22u);

@@ -90,7 +90,8 @@ void run_attribute_setter(const AttributeMember<T>& member, T& value, int inter)
 
   if (member.check_always) member.check_always(value);
 
-  bool dialogue = member.dialogue && (inter == 0 || inter == 2 || inter == 4 || (inter == 6 && member.dialogue_in_mode6));
+  bool dialogue_mode = inter == 0 || inter == 2 || inter == 4 || (inter == 6 && member.dialogue_in_mode6);
+  bool dialogue = member.dialogue && dialogue_mode;
   if (dialogue) member.dialogue(value);
   // A reset value passes the check; with a dialogue the user sees it suggested once more.
   while (member.recheck && inter <= 5 && member.recheck(value))

@@ -41,8 +41,8 @@ void set_startup_attributes() {
 void PlotTest::SetUp() {
   ConsoleTest::SetUp();
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) /
-                              (std::string("kv_") + info->test_suite_name() + "_" + info->name() + "_" + std::to_string(getpid()));
+  std::string leaf = std::string("kv_") + info->test_suite_name() + "_" + info->name() + "_" + std::to_string(getpid());
+  std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / leaf;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   folder_ = dir.string();
