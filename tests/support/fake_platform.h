@@ -35,7 +35,12 @@ class FakePlatform : public platform::Services {
   std::string login = "geologist";
   std::string host = "corelab";
   bool host_ok = true;
-  std::map<std::string, std::string> file_text;
+  // What the shell-like runner writes into each file; the processor and system version
+  // answers of a sample machine to start with.
+  std::map<std::string, std::string> file_text{
+      {"cpu_info_tmp_001.txt", "Intel(R) Core(TM) i5-8259U CPU @ 2.30GHz\n"},
+      {"sys_version_tmp_001.txt", "10.15.7\n"},
+  };
   // Runs each command; the shell-like default when empty.
   std::function<platform::CommandResult(std::string_view)> runner;
   // Every command line run, in order.
