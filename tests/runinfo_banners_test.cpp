@@ -66,7 +66,7 @@ TEST_F(Banners, StartBannerWithUserAndHost) {
       " @            The kelvorastrim project            @",
       " @        Structural geology of drill cores       @",
       " @             Open source, worldwide             @",
-      " @        https://example.org/kelvorastrim        @",
+      " @       See README.md for notes and sources      @",
       blank,
       " @      Report of any problem is appreciated      @",
       blank,

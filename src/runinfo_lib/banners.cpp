@@ -36,7 +36,7 @@ constexpr std::string_view host_lines[] = {
     "The kelvorastrim project",
     "Structural geology of drill cores",
     "Open source, worldwide",
-    "https://example.org/kelvorastrim",
+    "See README.md for notes and sources",
 };
 
 // A time with its unit: up to 120 in seconds, then in minutes, then (unless minutes are the
