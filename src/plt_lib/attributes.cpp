@@ -37,7 +37,9 @@ void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
 
 void setter_text(std::string_view text) { out(Line().x().a(text)); }
 
-void setter_integer(std::string_view text, int value) { out(Line().x().a(text).x().i(value, 6)); }
+void setter_integer(std::string_view text, int value, int width) {
+  out(Line().x().a(text).x().i(value, width));
+}
 
 void setter_real(std::string_view text, float value) { out(Line().x().a(text).x().f(value, 8, 3)); }
 
@@ -50,10 +52,12 @@ void setter_dialogue_head(const RoutineId& id, std::string_view heading) {
   setter_dashes();
 }
 
+void setter_warning_head(const RoutineId& id) { warninghead(id.name, id.version, id.date); }
+
 std::string setter_question(std::string_view text) { return fit(text, 35); }
 
 void setter_bad_mode(const RoutineId& id, int inter, int width, std::string_view range_line) {
-  warninghead(id.name, id.version, id.date);
+  setter_warning_head(id);
   out(Line().x().a("inter =").x().i(inter, width));
   if (!range_line.empty()) setter_text(range_line);
   setter_text("===> NO ACTION");
@@ -61,7 +65,7 @@ void setter_bad_mode(const RoutineId& id, int inter, int width, std::string_view
 }
 
 void setter_propagation_warning(const RoutineId& id) {
-  warninghead(id.name, id.version, id.date);
+  setter_warning_head(id);
   setter_text("TRYING TO PROPAGATE PLOT ATTRIBUTE");
   setter_text(" WITH CLOSED PLOT FILE");
   setter_text("===> NO ACTION");
@@ -70,17 +74,18 @@ void setter_propagation_warning(const RoutineId& id) {
 
 template <class T>
 void run_attribute_setter(const AttributeMember<T>& member, T& value, int inter) {
-  if (inter < 0 || inter > 7) {
-    setter_bad_mode(member.id, inter, 6, "Accepted range = [0,7]");
+  const bool accepted = inter >= 0 && inter <= (member.stored_only ? 5 : 7);
+  if (!accepted && !member.stored_only) {
+    setter_bad_mode(member.id, inter, member.mode_width, "Accepted range = [0,7]");
     return;
   }
   T& stored = plt2blk.*member.field;
 
-  if (inter <= 1) {
+  if (inter == 0 || inter == 1) {
     if (member.check_given) member.check_given(value);
-  } else if (inter <= 3) {
+  } else if (inter == 2 || inter == 3) {
     value = stored;
-  } else if (inter <= 5) {
+  } else if (inter == 4 || inter == 5) {
     value = member.default_value;
     if (inter == 5) {
       submenuhead(member.id.name, member.id.version, member.id.date);
@@ -88,16 +93,23 @@ void run_attribute_setter(const AttributeMember<T>& member, T& value, int inter)
     }
   }
 
-  if (member.check_always) member.check_always(value);
+  if (accepted && member.check_always) member.check_always(value);
 
-  bool dialogue_mode = inter == 0 || inter == 2 || inter == 4 || (inter == 6 && member.dialogue_in_mode6);
-  bool dialogue = member.dialogue && dialogue_mode;
+  const bool even = inter % 2 == 0;
+  const bool dialogue_mode =
+      member.stored_only ? even : (even && inter <= 4) || (inter == 6 && member.dialogue_in_mode6);
+  const bool dialogue = member.dialogue && dialogue_mode;
   if (dialogue) member.dialogue(value);
   // A reset value passes the check; with a dialogue the user sees it suggested once more.
-  while (member.recheck && inter <= 5 && member.recheck(value))
+  while (member.recheck && accepted && inter <= 5 && member.recheck(value))
     if (dialogue) member.dialogue(value);
 
+  if (!accepted) {
+    setter_bad_mode(member.id, inter, member.mode_width, "");
+    return;
+  }
   if (inter != 3 && inter <= 5) stored = value;
+  if (member.stored_only) return;
 
   if (iocom.lplotopen) {
     if (member.send && inter != 3) member.send();

@@ -67,21 +67,28 @@ struct AttributeMember {
   bool (*recheck)(T& value) = nullptr;
   // Writes the stored attribute to the device layer of the open plot file.
   void (*send)() = nullptr;
+  // A value that no drawing reads (the symbols): modes 0..5 only, the dialogue in every even
+  // mode, nothing sent and no propagation warning; a refused mode is reported after the
+  // dialogue, without the range line.
+  bool stored_only = false;
+  int mode_width = 6;  // columns of the mode in the refused-mode warning
 };
 
 // Runs the setter steps in order: mode step, check, dialogue, store, send, and the
 // propagation warning (modes 6 and 7 with the plot file closed); a mode outside 0..7 is
-// reported and nothing else is done.
+// reported and nothing else is done (stored_only members: see there).
 template <class T>
 void run_attribute_setter(const AttributeMember<T>& member, T& value, int inter);
 
 // Line forms of the setters, on the standard output unit, each after one blank:
 void setter_text(std::string_view text);                 // the text
-void setter_integer(std::string_view text, int value);   // the text, a blank, the integer in 6 columns
+void setter_integer(std::string_view text, int value, int width = 6);  // the text, a blank, the integer
 void setter_real(std::string_view text, float value);    // the text, a blank, f8.3
 void setter_dashes();                                    // 43 dashes
 // Dialogue head: the menu head, dashes, the heading, dashes.
 void setter_dialogue_head(const RoutineId& id, std::string_view heading);
+// Opens a warning frame naming the routine; warningtail00 closes it.
+void setter_warning_head(const RoutineId& id);
 // A prompt's question, blank-padded to 35 characters.
 std::string setter_question(std::string_view text);
 // Warning frame for a refused mode: "inter =" with the mode in width columns, the range
