@@ -12,31 +12,9 @@
 #include "int_ps_lib/psfile.h"
 #include "plt_lib/attributes.h"
 #include "plt_lib/draw.h"
+#include "plt_lib/plotattributes.h"
 #include "plt_lib/subplots.h"
 #include "support/ghostscript.h"
-
-void set_startup_attributes() {
-  plt2blk = Plt2Blk{};
-  for (std::size_t c = 0; c < default_color_table.size(); ++c) {
-    plt2blk.RED[c] = default_color_table[c].red;
-    plt2blk.GREEN[c] = default_color_table[c].green;
-    plt2blk.BLUE[c] = default_color_table[c].blue;
-    pltcharblk.COLORNAM[c] = fit(default_color_table[c].name, 8);
-  }
-  plt2blk.NBCOLOR = 18;
-  plt2blk.ICOLORPLOT = 1;
-  plt2blk.LINEWIDTH = 0.02f;
-  plt2blk.TEXTSIZE = 0.5f;
-  plt2blk.TEXTANGLE = 0.0f;
-  plt2blk.SYMBOLSIZE = 0.4f;
-  plt2blk.LINECOLOR = 1;
-  plt2blk.IFILLSTYLE = 1;
-  plt2blk.IFILLCOLOR = 8;
-  plt2blk.JUSTIF = -1;
-  plt2blk.IFONT = 1;
-  plt2blk.ITEXTCOLOR = 1;
-  plt2blk.ISYMBOLTYPE = 1;
-}
 
 void PlotTest::SetUp() {
   ConsoleTest::SetUp();
@@ -51,8 +29,9 @@ void PlotTest::SetUp() {
   plt1blk = Plt1Blk{};
   pltcharblk = PltCharBlk{};
   psparams_90 = PsParams90{};
-  set_startup_attributes();
   iocom.lplotopen = false;
+  plt2blk = Plt2Blk{};
+  splotattributes(5);  // the attributes after start-up
   trigoset();
   take_output();
 }

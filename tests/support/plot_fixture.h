@@ -31,6 +31,3 @@ class PlotTest : public ConsoleTest {
  private:
   std::string previous_folder_;
 };
-
-// Sets the plot attributes and colour table to their values after start-up.
-void set_startup_attributes();

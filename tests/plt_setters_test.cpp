@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gral_lib/console.h"
+#include "gral_lib/units.h"
+#include "int_ps_lib/psfile.h"
+#include "plt_lib/attributes.h"
+#include "plt_lib/linefill.h"
+#include "plt_lib/symbols.h"
+#include "plt_lib/textattributes.h"
+#include "support/plot_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// One single-value setter with a valid value that differs from its default.
+struct Member {
+  const char* name;
+  void (*real)(float&, int);
+  void (*integer)(int&, int);
+  float other;  // a valid value other than the default
+  float default_value;
+  Lines initialising;  // the lines under the menu head in mode 5
+  enum Sends { nothing, width, height, font } sends;
+  bool colour;  // a colour number: checked in every mode, dialogue in mode 6 too
+};
+
+const Member members[] = {
+    {"slinewidth", slinewidth, nullptr, 0.1f, 0.02f, {" INITIALISING LINE THICKNESS TO:    0.020 cm"}, Member::width, false},
+    {"slinecolor", nullptr, slinecolor, 5, 1, {" INITIALISING LINE COLOR TO: Black   "}, Member::nothing, true},
+    {"sfillcolor", nullptr, sfillcolor, 5, 8, {" INITIALISING FILL COLOR TO: Grey20  "}, Member::nothing, true},
+    {"stextcolor", nullptr, stextcolor, 5, 1, {" INITIALISING TEXT COLOR TO: Black   "}, Member::nothing, true},
+    {"sfillstyle", nullptr, sfillstyle, 0, 1, {" INITIALISING FILL STYLE TO: filled"}, Member::nothing, false},
+    {"stextsize", stextsize, nullptr, 1.5f, 0.5f, {" INITIALISING TEXT SIZE TO:    0.500 cm"}, Member::height, false},
+    {"stextangle", stextangle, nullptr, 30, 0, {" INITIALISING TEXT ANGLE TO: 0.0"}, Member::nothing, false},
+    {"stextalign", nullptr, stextalign, -10, -1,
+     {" INITIALISING TEXT ALIGNMENT TO: -1", " =====> left-bottom trimmed"}, Member::nothing, false},
+    {"stextfont", nullptr, stextfont, 9, 1, {" INITIALISING TEXT FONT TO: 1 = Helvetica"}, Member::font, false},
+};
+
+float call(const Member& m, float v, int mode) {
+  if (m.real) {
+    m.real(v, mode);
+    return v;
+  }
+  int i = static_cast<int>(v);
+  m.integer(i, mode);
+  return static_cast<float>(i);
+}
+
+// The lines between the head and the tail of one warning frame (no pause).
+Lines frame_body(const Lines& lines) {
+  if (lines.size() < 7) return {"<no frame>"};
+  return Lines(lines.begin() + 4, lines.end() - 3);
+}
+
+class Setters : public PlotTest {
+ protected:
+  void SetUp() override {
+    PlotTest::SetUp();
+    iocom.lpause = false;
+  }
+
+  // Which device attribute a call sent to the plot file.
+  Member::Sends sent_by(const Member& m, float& v, int mode) {
+    unit::flush_all();
+    auto size = [&] { return iocom.lplotopen ? std::filesystem::file_size(plot_name_) : 0u; };
+    const auto before = size();
+    psparams_90.TEXTSIZEPT = -1;
+    psparams_90.IFONTPS = -1;
+    v = call(m, v, mode);
+    unit::flush_all();
+    if (size() != before) return Member::width;
+    if (psparams_90.TEXTSIZEPT != -1) return Member::height;
+    if (psparams_90.IFONTPS != -1) return Member::font;
+    return Member::nothing;
+  }
+};
+
+TEST_F(Setters, EveryModeOfEverySingleValueSetter) {
+  for (const Member& m : members) {
+    SCOPED_TRACE(m.name);
+    open_plot();
+    float v = m.other;
+    EXPECT_EQ(sent_by(m, v, 1), m.sends);
+    EXPECT_EQ(v, m.other);
+
+    v = m.default_value;  // 3 fetches, silently, even with the file open
+    EXPECT_EQ(sent_by(m, v, 3), Member::nothing);
+    EXPECT_EQ(v, m.other);
+    EXPECT_EQ(take_output(), "");
+
+    for (int mode : {6, 7}) {  // re-send the stored value; the given one is neither stored nor changed
+      v = m.default_value;
+      input("\n");
+      EXPECT_EQ(sent_by(m, v, mode), m.sends) << mode;
+      EXPECT_EQ(v, m.default_value);
+      EXPECT_EQ(call(m, 0, 3), m.other);
+      EXPECT_EQ(take_output().empty(), !(m.colour && mode == 6)) << mode;
+    }
+
+    for (int mode : {8, -1}) {
+      v = m.default_value;
+      EXPECT_EQ(sent_by(m, v, mode), Member::nothing);
+      EXPECT_EQ(v, m.default_value);
+      EXPECT_EQ(call(m, 0, 3), m.other);
+      Lines body = frame_body(take_lines());
+      ASSERT_EQ(body.size(), 3u);
+      EXPECT_EQ(body[0], mode == 8 ? " inter =      8" : " inter =     -1");
+      EXPECT_EQ(body[1], " Accepted range = [0,7]");
+      EXPECT_EQ(body[2], " ===> NO ACTION");
+    }
+
+    v = m.other;  // 5 with the file open sends the default of a sending member
+    EXPECT_EQ(sent_by(m, v, 5), m.sends);
+    EXPECT_EQ(v, m.default_value);
+    close_plot();
+    call(m, m.other, 1);
+    take_output();
+
+    for (int mode : {6, 7}) {  // with the file closed: only the propagation warning
+      input("\n");
+      v = m.default_value;
+      EXPECT_EQ(sent_by(m, v, mode), Member::nothing);
+      Lines lines = take_lines();
+      if (m.colour && mode == 6) lines.erase(lines.begin(), lines.end() - 10);  // after the dialogue
+      EXPECT_EQ(frame_body(lines), (Lines{" TRYING TO PROPAGATE PLOT ATTRIBUTE", "  WITH CLOSED PLOT FILE",
+                                          " ===> NO ACTION"}));
+      EXPECT_EQ(call(m, 0, 3), m.other);
+    }
+
+    v = m.other;
+    EXPECT_EQ(sent_by(m, v, 5), Member::nothing);
+    EXPECT_EQ(v, m.default_value);
+    EXPECT_EQ(call(m, 0, 3), m.default_value);
+    Lines lines = take_lines();
+    ASSERT_EQ(lines.size(), 3 + m.initialising.size());  // the menu head, no closing line
+    EXPECT_TRUE(lines[1].starts_with(std::string(" @ subroutine ") + m.name + " ")) << lines[1];
+    EXPECT_EQ(Lines(lines.begin() + 3, lines.end()), m.initialising);
+  }
+}
+
+// A given value, what the setter keeps of it in mode 1, and the warning it writes.
+struct Given {
+  const char* name;
+  float given, kept;
+  Lines warning;  // empty: accepted silently
+};
+
+TEST_F(Setters, GivenValuesAreCheckedAndReset) {
+  const Given cases[] = {
+      {"slinewidth", 0.01f, 0.02f,
+       {" LINE THICKNESS OUT OF RANGE:", "  line thickness (cm) =    0.010", "  min =    0.010", "  max = 1000.000",
+        " ==> RESET line thickness =    0.020"}},
+      {"slinewidth", 1000, 1000, {}},
+      {"slinewidth", 1000.5f, 0.02f,
+       {" LINE THICKNESS OUT OF RANGE:", "  line thickness (cm) = 1000.500", "  min =    0.010", "  max = 1000.000",
+        " ==> RESET line thickness =    0.020"}},
+      {"slinecolor", 19, 1,
+       {" trying to set color nb =     19", " when max color nb      =     18", " ===> RESET color nb    =      1"}},
+      {"sfillcolor", 25, 6,
+       {" trying to set color nb =     25", " when max color nb      =     18", " ===> RESET color nb    =      6"}},
+      {"stextcolor", -3, 1,
+       {" trying to set color nb =     -3", " when min color nb      = 0", " ===> RESET color nb    =      1"}},
+      {"stextcolor", 0, 0, {}},
+      {"sfillstyle", 2, 0, {" trying to set style nb =      2", " max style nb =      1", " ===> RESET style nb =      0"}},
+      {"sfillstyle", 3, 1, {" trying to set style nb =      3", " max style nb =      1", " ===> RESET style nb =      1"}},
+      {"sfillstyle", -1, 1,
+       {" trying to set nb of style  =     -1", " min style nb = 0", " ===> RESET style nb =      1"}},
+      {"stextsize", 0.02f, 0.02f,
+       {" TEXT HEIGHT (cm) OUT OF RANGE:", "  text height =    0.020", "  min         =    0.020",
+        "  max         = 1000.000", " ==> RESET text height =    0.020"}},
+      {"stextsize", 1000, 1000, {}},
+      {"stextsize", 1000.1f, 0.5f,
+       {" TEXT HEIGHT (cm) OUT OF RANGE:", "  text height = 1000.100", "  min         =    0.020",
+        "  max         = 1000.000", " ==> RESET text height =    0.500"}},
+      {"stextsize", -3, 0.02f,
+       {" TEXT HEIGHT (cm) OUT OF RANGE:", "  text height =   -3.000", "  min         =    0.020",
+        "  max         = 1000.000", " ==> RESET text height =    0.020"}},
+      {"stextangle", -720, -720, {}},
+      {"stextalign", 12, -1, {" trying to set justif =     12", " justif must be in [-11,11]", " ===> RESET justif =     -1"}},
+      {"stextalign", 8, 1, {" just =      8", " ===> RESET just =      1"}},
+      {"stextalign", 0, -1, {" just =      0", " ===> RESET just =     -1"}},
+      {"stextalign", -4, -1, {" just =     -4", " ===> RESET just =     -1"}},
+      {"stextalign", -11, -11, {}},
+      {"stextalign", 11, 11, {}},
+      {"stextfont", 0, 1, {" trying to set font number =      0", " font number must be in [1,16]", " ===> RESET font number =      1"}},
+      {"stextfont", 17, 1, {" trying to set font number =     17", " font number must be in [1,16]", " ===> RESET font number =      1"}},
+      {"stextfont", 16, 16, {}},
+  };
+  for (const Given& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.given));
+    const Member* m = nullptr;
+    for (const Member& each : members)
+      if (std::string(each.name) == c.name) m = &each;
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(call(*m, c.given, 1), c.kept);
+    EXPECT_EQ(call(*m, 0, 3), c.kept);
+    Lines lines = take_lines();
+    if (c.warning.empty())
+      EXPECT_TRUE(lines.empty());
+    else
+      EXPECT_EQ(frame_body(lines), c.warning);
+  }
+}
+
+TEST_F(Setters, ColourNumbersAboveALoweredNumberOfColours) {
+  int c = 8;
+  sfillcolor(c, 1);
+  plt2blk.NBCOLOR = 4;
+  sfillcolor(c, 3);  // reports, returns the reset number, keeps the stored one
+  EXPECT_EQ(c, 3);
+  EXPECT_EQ(plt2blk.IFILLCOLOR, 8);
+  EXPECT_EQ(frame_body(take_lines()).back(), " ===> RESET color nb    =      3");
+
+  input("\n");  // 4: the default 8 is reset to 3, which the dialogue offers and stores
+  sfillcolor(c, 4);
+  EXPECT_EQ(plt2blk.IFILLCOLOR, 3);
+  Lines lines = take_lines();
+  Lines dialogue(lines.begin() + 10, lines.begin() + 22);
+  EXPECT_EQ(dialogue, (Lines{" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                             " @ subroutine sfillcolor            v3.1 2024-10-22",
+                             " @=================================================",
+                             " -------------------------------------------", "      FILL COLOR",
+                             " -------------------------------------------", " current value:      8",
+                             " new     value:      3", " White-bk.................  0", " Black   .................  1",
+                             " Red     .................  2", " Green   .................  3"}));
+  EXPECT_EQ(lines[22], " Blue    .................  4");  // colours 0 to N
+  EXPECT_EQ(lines[23], " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");
+}
+
+TEST_F(Setters, DialoguesAskWithinTheirRanges) {
+  float w = 0;
+  input("0.01\n");  // the dialogue accepts what a given value may not be
+  slinewidth(w, 2);
+  EXPECT_EQ(plt2blk.LINEWIDTH, 0.01f);
+  take_output();
+
+  int j = 4;
+  input("\n\n");  // 4 kept, reset to 1 with a warning, offered again and kept
+  stextalign(j, 0);
+  EXPECT_EQ(j, 1);
+  EXPECT_EQ(plt2blk.JUSTIF, 1);
+  Lines lines = take_lines();
+  int offers = 0;
+  for (const std::string& l : lines) offers += l.starts_with(" suggested new value:");
+  EXPECT_EQ(offers, 2);
+  EXPECT_EQ(lines[5], "  (codes after the classic plot libraries)  ");
+  EXPECT_EQ(lines[5].size(), 44u);
+
+  int style = 7;
+  slinestyle(style, 0);
+  slinestyle(style, 99);
+  EXPECT_EQ(style, 7);
+  EXPECT_EQ(take_output(), "");
+}
+
+TEST_F(Setters, SymbolSettersKeepAnyValueAndRefuseOtherModes) {
+  float s = -1.5f;
+  ssymbolsize(s, 1);
+  int t = -4;
+  ssymboltype(t, 1);
+  EXPECT_EQ(plt2blk.SYMBOLSIZE, -1.5f);
+  EXPECT_EQ(plt2blk.ISYMBOLTYPE, -4);
+  s = 0;
+  ssymbolsize(s, 3);
+  EXPECT_EQ(s, -1.5f);
+  EXPECT_EQ(take_output(), "");
+
+  input("2\n");  // an even refused mode shows the dialogue first, then stores nothing
+  ssymbolsize(s, 6);
+  EXPECT_EQ(plt2blk.SYMBOLSIZE, -1.5f);
+  Lines lines = take_lines();
+  EXPECT_EQ(frame_body(Lines(lines.end() - 9, lines.end())), (Lines{" inter =      6", " ===> NO ACTION"}));
+  EXPECT_EQ(lines[6], " currently stored size =   -1.500");
+
+  ssymboltype(t, 7);
+  EXPECT_EQ(frame_body(take_lines()), (Lines{" inter =    7", " ===> NO ACTION"}));
+
+  ssymboltype(t, 102);  // the symbol table only
+  lines = take_lines();
+  ASSERT_EQ(lines.size(), 24u);
+  EXPECT_EQ(lines[22], " square   ..................40");
+
+  input("13\n");  // asks and hands the answer back without storing it
+  ssymboltype(t, 200);
+  EXPECT_EQ(t, 13);
+  EXPECT_EQ(plt2blk.ISYMBOLTYPE, -4);
+  lines = take_lines();
+  EXPECT_EQ(lines[9], " ready to set type =   -4");
+  EXPECT_EQ(lines[12], " circle   .................. 0");
+
+  iocom.LWITO[1] = false;  // less output: the menu head and the question only
+  ssymboltype(t, 102);
+  EXPECT_EQ(take_output(), "");
+  input("\n");
+  ssymboltype(t, 2);
+  lines = take_lines();
+  EXPECT_EQ(lines[3], " Enter symbol number");
+}
+
+}  // namespace
