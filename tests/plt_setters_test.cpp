@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,6 +11,8 @@
 #include "int_ps_lib/psfile.h"
 #include "plt_lib/attributes.h"
 #include "plt_lib/linefill.h"
+#include "plt_lib/plotattributes.h"
+#include "plt_lib/subplots.h"
 #include "plt_lib/symbols.h"
 #include "plt_lib/textattributes.h"
 #include "support/plot_fixture.h"
@@ -301,6 +305,91 @@ TEST_F(Setters, SymbolSettersKeepAnyValueAndRefuseOtherModes) {
   ssymboltype(t, 2);
   lines = take_lines();
   EXPECT_EQ(lines[3], " Enter symbol number");
+}
+
+// The routines named in the menu heads, in order.
+Lines heads(const Lines& lines) {
+  Lines names;
+  for (const std::string& l : lines)
+    if (l.starts_with(" @ subroutine ")) names.push_back(l.substr(14, l.find(' ', 14) - 14));
+  return names;
+}
+
+TEST_F(Setters, AttributesMenuInitialisesEveryAttribute) {
+  plt2blk = Plt2Blk{};
+  pltcharblk = PltCharBlk{};
+  splotattributes(5);
+  Lines lines = take_lines();
+  EXPECT_EQ(lines[3], " INITIALIZING PLOT ATTRIBUTESS");
+  EXPECT_EQ(heads(lines), (Lines{"splotattributes", "scolortable", "slinecolor", "stextalign", "stextangle",
+                                 "stextcolor", "sfillcolor", "sfillstyle", "ssymbolsize", "ssymboltype",
+                                 "slinewidth", "stextsize", "stextfont"}));
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"), 13);
+  const Plt2Blk& a = plt2blk;
+  EXPECT_EQ((std::vector<float>{a.LINEWIDTH, a.TEXTSIZE, a.TEXTANGLE, a.SYMBOLSIZE}),
+            (std::vector<float>{0.02f, 0.5f, 0.0f, 0.4f}));
+  EXPECT_EQ((std::vector<int>{a.NBCOLOR, a.ICOLORPLOT, a.LINECOLOR, a.IFILLSTYLE, a.IFILLCOLOR, a.JUSTIF, a.IFONT,
+                              a.ITEXTCOLOR, a.ISYMBOLTYPE}),
+            (std::vector<int>{18, 1, 1, 1, 8, -1, 1, 1, 1}));
+  EXPECT_EQ(pltcharblk.COLORNAM[18], "Rose    ");
+
+  for (int mode : {1, 3, 9, -1}) splotattributes(mode);
+  EXPECT_EQ(take_output(), "");
+}
+
+TEST_F(Setters, AttributesAreSentAgainToANewPlotFile) {
+  splotattributes(7);  // no file open
+  Lines lines = take_lines();
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(Lines(lines.begin() + 8, lines.begin() + 11),
+            (Lines{" TRYING TO PROPAGATE PLOT ATTRIBUTES", "  WITH CLOSED PLOT FILE", " ===> NO ACTION"}));
+
+  float w = 0.1f, h = 1.5f, a = 30;
+  int font = 9;
+  slinewidth(w, 1);
+  stextsize(h, 1);
+  stextangle(a, 1);
+  stextfont(font, 1);
+  open_plot();
+  psparams_90.IFONTPS = 0;
+  psparams_90.TEXTSIZEPT = 0;
+  const Plt2Blk before = plt2blk;
+  splotattributes(7);
+  EXPECT_EQ(take_lines(), (Lines{" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                                 " @ subroutine splotattributes       v1.1 2024-10-22",
+                                 " @=================================================", " UPDATING PLOT ATTRIBUTESS"}));
+  EXPECT_EQ(psparams_90.IFONTPS, 9);
+  EXPECT_FLOAT_EQ(psparams_90.TEXTSIZEPT, 1.5f * 28.35f);
+  EXPECT_EQ(std::memcmp(&before, &plt2blk, sizeof before), 0);
+  Lines file = drawing(close_plot());
+  EXPECT_EQ(file, Lines{" 2.84 setlinewidth"});
+}
+
+TEST_F(Setters, AttributesMenu) {
+  float h = 1.5f;
+  stextsize(h, 1);
+  take_output();
+  // Initial settings, then the text height offered at its default, then three non-commands.
+  input("1\n0\n31\n\n2\n13\n100\n\n");
+  splotattributes(6);
+  Lines lines = take_lines();
+  EXPECT_EQ(plt2blk.TEXTSIZE, 0.5f);
+  EXPECT_TRUE(std::find(lines.begin(), lines.end(), " present value in cm ..........     0.500") != lines.end());
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), " @ subroutine splotattributes       v1.1 2024-10-22"), 6);
+  auto first = std::find(lines.begin(), lines.end(), "  from currently stored..... 1 T");
+  ASSERT_NE(first, lines.end());
+  EXPECT_EQ(first[1], "  from initialisation....... 1 F");
+  auto changed = std::find(lines.begin(), lines.end(), "  from currently stored..... 1 F");
+  ASSERT_NE(changed, lines.end());
+  EXPECT_EQ(changed[1], "  from initialisation....... 1 T");
+  EXPECT_EQ(std::string(lines.back()), " ..........................................");
+
+  iocom.LWITO[1] = false;  // less output: the menu head and the question only
+  input("\n");
+  splotattributes(-2);
+  lines = take_lines();
+  EXPECT_EQ(heads(lines), Lines{"splotattributes"});
+  EXPECT_EQ(lines[3], " Enter your choice");
 }
 
 }  // namespace
