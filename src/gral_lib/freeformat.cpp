@@ -94,7 +94,7 @@ bool assign(const ListTarget& t, const Token& tok) {
 }
 
 ListStatus read_with(std::string_view line, const LineSupplier* more,
-                     std::initializer_list<ListTarget> targets, int* count) {
+                     std::initializer_list<ListTarget> targets, NullValue nulls, int* count) {
   Cursor cur(line, more);
   Token tok;
   int n = 0;
@@ -109,6 +109,7 @@ ListStatus read_with(std::string_view line, const LineSupplier* more,
       st = ListStatus::slash;
       break;
     }
+    if (k == Next::null && nulls == NullValue::keep) continue;
     if (k == Next::null || !assign(t, tok)) {
       st = ListStatus::unreadable;
       break;
@@ -172,9 +173,14 @@ bool parse_real(std::string_view text, float& v) {
 
 ListStatus read_list(std::string_view line, const LineSupplier& more,
                      std::initializer_list<ListTarget> targets, int* count) {
-  return read_with(line, &more, targets, count);
+  return read_with(line, &more, targets, NullValue::unreadable, count);
+}
+
+ListStatus read_list(std::string_view line, const LineSupplier& more,
+                     std::initializer_list<ListTarget> targets, NullValue nulls, int* count) {
+  return read_with(line, &more, targets, nulls, count);
 }
 
 ListStatus read_list(std::string_view text, std::initializer_list<ListTarget> targets, int* count) {
-  return read_with(text, nullptr, targets, count);
+  return read_with(text, nullptr, targets, NullValue::unreadable, count);
 }
