@@ -22,7 +22,7 @@ bool read_data_header(KvrRecord& rec) {
 }
 
 RecordRead read_record(int iunit, int idatfmt, KvrRecord& rec) {
-  std::string line;
+  static std::string line;  // kept from record to record: no allocation per record
   if (!unit::read_line(iunit, line)) return RecordRead::end;
   // A record may go on over the next lines; a field without a value keeps the one it had.
   LineSupplier more = [iunit](std::string& l) { return unit::read_line(iunit, l); };

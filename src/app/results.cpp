@@ -55,8 +55,8 @@ void write_results_record(const KvrSettings& set, const KvrRecord& rec, const Re
     write_column_names(set, dest);
   }
   const char sep = set.separator;
-  std::string s;
-  s.reserve(128);
+  static std::string s;  // kept from record to record: no allocation per record
+  s.clear();
   if (section_format(set.IDATFMT)) {
     put_i(s, rec.ISECT, 3);
     s += sep;

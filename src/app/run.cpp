@@ -73,7 +73,10 @@ void no_conversion_tail() {
   errortail00();
 }
 
-void set_comment(KvrRecord& rec, std::string_view text) { rec.comment = fit(text, 55); }
+void set_comment(KvrRecord& rec, std::string_view text) {
+  rec.comment.assign(text.substr(0, 55));
+  rec.comment.resize(55, ' ');
+}
 
 void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
   scmndinfo(icmnd);
