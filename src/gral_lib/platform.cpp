@@ -1,0 +1,99 @@
+#include "gral_lib/platform.h"
+
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+namespace platform {
+namespace {
+
+class Linux final : public Services {
+ public:
+  DateTime local_time() override {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+  }
+
+  // Microseconds since the first reading, starting again from 0 after the maximum.
+  ClockReading clock() override {
+    constexpr std::int64_t rate = 1000000;
+    constexpr std::int64_t max = 2147483647;
+    auto now = std::chrono::steady_clock::now();
+    if (!first_) first_ = now;
+    auto us = std::chrono::duration_cast<std::chrono::microseconds>(now - *first_).count();
+    return {static_cast<std::int32_t>(us % (max + 1)), static_cast<std::int32_t>(rate),
+            static_cast<std::int32_t>(max)};
+  }
+
+  float cpu_time() override {
+    timespec ts{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts) != 0) return 0.0f;
+    return static_cast<float>(static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9);
+  }
+
+  std::string login_name() override {
+    char buf[256];
+    if (getlogin_r(buf, sizeof buf) == 0 && buf[0] != '\0') return buf;
+    // Without a controlling terminal there is no login record: the user who runs the
+    // program is the owner of the process.
+    passwd pw{};
+    passwd* found = nullptr;
+    char pwbuf[4096];
+    if (getpwuid_r(geteuid(), &pw, pwbuf, sizeof pwbuf, &found) == 0 && found && found->pw_name)
+      return found->pw_name;
+    return {};
+  }
+
+  bool host_name(std::string& name) override {
+    char buf[256];
+    if (gethostname(buf, sizeof buf) != 0) return false;
+    buf[sizeof buf - 1] = '\0';
+    name = buf;
+    return true;
+  }
+
+  CommandResult run_command(std::string_view command) override {
+    std::string line(command);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    CommandResult r;
+    errno = 0;
+    int status = std::system(line.c_str());
+    if (status == -1) {
+      r.exitstat = -1;
+      r.cmdstat = 1;
+      r.cmdmsg = std::string("could not start the shell: ") + std::strerror(errno);
+    } else if (WIFEXITED(status)) {
+      r.exitstat = WEXITSTATUS(status);
+    } else {
+      r.exitstat = -1;  // ended by a signal: it ran, but has no exit status
+    }
+    return r;
+  }
+
+ private:
+  std::optional<std::chrono::steady_clock::time_point> first_;
+};
+
+Linux& linux_services() {
+  static Linux s;
+  return s;
+}
+
+Services* installed = nullptr;
+
+}  // namespace
+
+Services& current() { return installed ? *installed : linux_services(); }
+
+void install(Services* s) { installed = s; }
+
+}  // namespace platform
