@@ -7,7 +7,7 @@
 #   usage: bench/run_bench.sh [BUILD_DIR]      (default: build)
 set -eu
 build=${1:-build}
-cmake --build "$build" --target bench_generate bench_yardstick bench_run >/dev/null
+cmake --build "$build" --target bench_generate bench_yardstick bench_run bench_measure >/dev/null
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT INT TERM
 
@@ -17,8 +17,7 @@ trap 'rm -rf "$dir"' EXIT INT TERM
 # measure PROGRAM DATA RESULTS: appends "seconds kilobytes" to $dir/PROGRAM-DATA.
 measure() {
   rm -f "$3"
-  /usr/bin/time -f "%e %M" -o "$dir/time" "$1" "$2" "$3" 2>/dev/null
-  cat "$dir/time" >>"$dir/$(basename "$1")-$(basename "$2")"
+  "$build/bench/bench_measure" "$1" "$2" "$3" 2>/dev/null >>"$dir/$(basename "$1")-$(basename "$2")"
 }
 
 for i in 1 2 3 4 5; do
@@ -34,7 +33,7 @@ best() { sort -n "$1" | head -1; }
 set -- $(best "$dir/bench_yardstick-big.txt") $(best "$dir/bench_run-big.txt") $(best "$dir/bench_run-small.txt")
 awk -v ty="$1" -v tr="$3" -v mbig="$4" -v msmall="$6" 'BEGIN {
   ratio = tr / ty; grow = mbig - msmall
-  printf "1,000,000 records: yardstick %.2f s, run %.2f s, ratio %.2f (target <= 1.5)\n", ty, tr, ratio
+  printf "1,000,000 records: yardstick %.3f s, run %.3f s, ratio %.2f (target <= 1.5)\n", ty, tr, ratio
   printf "peak memory of the run: %d KB for 1,000 records, %d KB for 1,000,000 (growth %d KB, target <= 1024)\n", msmall, mbig, grow
   exit !(ratio <= 1.5 && grow <= 1024)
 }'

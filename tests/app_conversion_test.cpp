@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <random>
+#include <vector>
 
 #include "gral_lib/console.h"
 #include "support/run_harness.h"
@@ -215,6 +217,33 @@ TEST_F(Conversion, ResultsAreFiniteForTinyFirstDips) {
   EXPECT_EQ(records()[0].find("NaN"), std::string::npos);
 }
 
+TEST_F(Conversion, ExtremeValuesEndInANumberOrAnError) {
+  // Strikes and azimuths far beyond a turn, dips at the edges of single precision: every
+  // record ends, converted with a true dip in [0, 90] or reported.
+  const char* letters[] = {"30 W 1e30 A",       "30 W -1e30 A",      "30 E 3.4e38 A",    "30 N -3.4e38 A",
+                           "1e-30 W 45 A",      "89.99999 W 45 A",   "0.0001 N 3e7 A",   "30 W 179.99999 A",
+                           "30 W 180.00002 A",  "30 N 180.00002 A",  "30 N 179.99998 A", "1e-38 N 89.99999 E",
+                           "89.99999 N 1e-38 E"};
+  const char* azimuths[] = {"30 1e30 40 5",      "30 3.4e38 40 -3.4e38", "30 0 40 1e-30",   "1e-30 0 89.99999 90",
+                            "89.99999 0 89.99999 90.0001", "30 16777216 40 16777306", "0.0001 0 0 3.4e38",
+                            "30 3.4e38 0 0"};
+  for (int fmt : {1, 2}) {
+    for (const char* r : fmt == 1 ? std::vector<const char*>(std::begin(letters), std::end(letters))
+                                  : std::vector<const char*>(std::begin(azimuths), std::end(azimuths))) {
+      SCOPED_TRACE(r);
+      one(fmt, r);
+      ASSERT_EQ(rec.nread, 1);
+      std::string line = records().at(0);
+      EXPECT_EQ(line.find("NaN"), std::string::npos);
+      EXPECT_EQ(line.find("Inf"), std::string::npos);
+      if (rec.nconv == 1) {
+        EXPECT_TRUE(rec.TRUEDIP >= 0.0f && rec.TRUEDIP <= 90.0f) << rec.TRUEDIP;
+        EXPECT_TRUE(std::isfinite(rec.STRIKE)) << rec.STRIKE;
+      }
+    }
+  }
+}
+
 // The checks, in their order: the first failure is the only one reported.
 struct Check {
   int fmt;
@@ -249,6 +278,7 @@ const Check checks[] = {
     {2, "30 90 0 90", "error: same dip direction [modulo 180], early detection", " 2nd dip dir = dd2 =    90.0\n"},
     {2, "30 90 40 89.99995", "error: same dip direction [modulo 180], early detection", " dd2 - dd1 ="},
     {2, "95 90 40 0", "error: 1st app dip out of [0,90]", " 1st dip =    95.0\n"},
+    {2, "30 3e38 40 -3e38", "error: same dip direction [modulo 180], early detection", " dd2 - dd1 =        NaN"},
 };
 
 TEST_F(Conversion, EveryCheckWithItsCommentAndFrame) {

@@ -73,9 +73,10 @@ bool check_azimuths(KvrRecord& rec) {
   if (!dip_in_range(rec, 1)) return false;
   // The directions must not be parallel; in strike mode the strike must not be parallel to
   // the dip direction either.
+  // Azimuths so far apart that their difference overflows cannot be told apart either.
   float m = rec.DIPDA[1] - rec.DIPDA[0];
   modulr(&m, &m, 180.0f, 1);
-  if (std::fabs(m) < tolerance || std::fabs(180.0f - m) < tolerance) {
+  if (std::isnan(m) || std::fabs(m) < tolerance || std::fabs(180.0f - m) < tolerance) {
     fail(rec, same_direction_text);
     say("The two data have same strike");
     say_value("1st dip dir = dd1 =", rec.DIPDA[0]);
