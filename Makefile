@@ -4,7 +4,7 @@
 #   make bench  build and time a run of 1,000,000 records against a yardstick (not part of test)
 # SANITIZE=1 builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 
-PACKAGES := cmake g++ make libgtest-dev ghostscript
+PACKAGES := cmake g++ make libgtest-dev libpng-dev ghostscript
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SANITIZE ?= 0
 

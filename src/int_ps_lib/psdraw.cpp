@@ -1,0 +1,189 @@
+#include "int_ps_lib/psdraw.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "gral_lib/console.h"
+#include "gral_lib/format.h"
+#include "gral_lib/frames.h"
+#include "gral_lib/textconv.h"
+#include "gral_lib/units.h"
+#include "int_ps_lib/psfile.h"
+#include "math_lib/angles.h"
+#include "plt_lib/attributes.h"
+#include "plt_lib/subplots.h"
+
+namespace {
+
+constexpr float coordinate_limit = 9.9e7f;
+constexpr float metres_per_point = 0.00035278f;
+constexpr std::string_view version = " 9.0", date = "2024-05-26";
+
+void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
+
+// Brings one coordinate within the limit. A value that is not a number has no side, so
+// it goes to the upper limit.
+void clamp(float& v, std::string_view routine, char axis) {
+  bool high = v > coordinate_limit || std::isnan(v);
+  bool low = v < -coordinate_limit;
+  if (!high && !low) return;
+  std::string a(1, axis);
+  warninghead(routine, version, date);
+  out(Line().x().a(a + " in meters =").x().e(v * metres_per_point, 10, 3));
+  v = high ? coordinate_limit : -coordinate_limit;
+  out(Line().x().a("==> reset to " + a + (high ? "max =" : "min =")).x().e(v * metres_per_point, 10, 3));
+  warningtail00();
+}
+
+void clamp_point(float& x, float& y, std::string_view routine) {
+  clamp(x, routine, 'x');
+  clamp(y, routine, 'y');
+}
+
+// A coordinate or width in the least width with 2 decimals (fewer when 10 characters
+// would not hold them); a value that is not negative begins with a blank.
+std::string number_text(float v) {
+  std::string s;
+  int m = 0;
+  real2charf1(s, m, 2, 10, v);
+  return s.substr(0, static_cast<std::size_t>(m));
+}
+
+std::string point_text(float x, float y) { return number_text(x) + " " + number_text(y); }
+
+// A text between parentheses, with the characters that PostScript strings treat
+// specially escaped.
+std::string string_literal(std::string_view text) {
+  std::string s = "(";
+  for (char c : text) {
+    if (c == '\\' || c == '(' || c == ')') s += '\\';
+    s += c;
+  }
+  s += ')';
+  return s;
+}
+
+// An angle in "f7.2"; one too wide for the field (or whose opposite is) is first reduced
+// modulo 360, which turns the text the same way.
+float writable_angle(float a) {
+  std::string s;
+  put_f(s, a, 7, 2);
+  put_f(s, -a, 7, 2);
+  return s.find('*') == std::string::npos ? a : std::fmod(a, 360.0f);
+}
+
+std::string angle_line(float a) { return Line().f(a, 7, 2).x().a("rotate").str(); }
+
+// The font size written: the height in points truncated, never below 1.
+int font_size() {
+  float pt = psparams_90.TEXTSIZEPT;
+  if (!(pt >= 1.0f)) return 1;
+  if (pt >= 1.0e9f) return 1000000000;
+  return static_cast<int>(pt);
+}
+
+std::string font_name() {
+  int f = psparams_90.IFONTPS;
+  std::size_t k = static_cast<std::size_t>((f >= 1 && f <= 16) ? f - 1 : 0);
+  return std::string(trimmed(psparams_90.FONTS[k]));
+}
+
+}  // namespace
+
+void psmoveto(float& x, float& y, int mode) {
+  clamp_point(x, y, "psmoveto");
+  std::string line = point_text(x, y) + " moveto";
+  psstrokepath();
+  if (mode == 0) {
+    pswrite(line);
+  } else if (mode == 1) {
+    pswrite("newpath");
+    pswrite(line);
+    psparams_90.LPATHOPEN = 1;
+  }
+}
+
+void pslineto(float x[], float y[], int n) {
+  if (psparams_90.LPATHOPEN == 0) {
+    warninghead("pslineto", version, date);
+    out(" Path begins with Draw instead of Move");
+    psparams_90.LPATHOPEN = 1;
+    warningtail00();
+  }
+  for (int i = 0; i < n; ++i) {
+    clamp_point(x[i], y[i], "pslineto");
+    pswrite(point_text(x[i], y[i]) + " lineto");
+  }
+}
+
+void deline(float x[], float y[], int n) {
+  if (n < 1) return;
+  psmoveto(x[0], y[0], 1);
+  if (n == 1)
+    pslineto(x, y, 1);
+  else
+    pslineto(x + 1, y + 1, n - 1);
+  psstrokepath();
+}
+
+void depolygon(float x[], float y[], int n) {
+  if (n < 1) return;
+  psmoveto(x[0], y[0], 1);
+  if (n > 1) pslineto(x + 1, y + 1, n - 1);
+  if (plt2blk.IFILLSTYLE != 0) {
+    pswrite("closepath gsave");
+    // The fill colour lives only between gsave and grestore, so the last colour sent stays valid.
+    if (plt2blk.ICOLORPLOT != 0 && plt2blk.IFILLCOLOR >= 0 && plt2blk.IFILLCOLOR <= max_color_number)
+      pswrite(pscolortext(plt2blk.IFILLCOLOR) + "setrgbcolor fill grestore");
+    else
+      pswrite(" 0.500 setgray fill grestore");
+  } else {
+    pswrite("closepath");
+  }
+  psstrokepath();
+}
+
+void detext2(float x, float y, std::string_view text) {
+  const int j = plt2blk.JUSTIF;
+  const int ja = std::abs(j);
+  std::string_view shown = j < 0 ? trimmed(text) : text;
+  // An angle that is not a number has no direction: the text is drawn unturned.
+  const float angle = std::isfinite(plt2blk.TEXTANGLE) ? plt2blk.TEXTANGLE : 0.0f;
+
+  const int v = ja / 4;
+  if (v > 0) {
+    float d = 0.5f * psparams_90.TEXTSIZEPT * static_cast<float>(v);
+    float a = rad(angle);
+    x = x + std::sin(a) * d;
+    y = y - std::cos(a) * d;
+  }
+  psmoveto(x, y, 0);
+  const float written = writable_angle(angle);
+  if (angle != 0.0f) pswrite(angle_line(written));
+  pswrite(std::to_string(font_size()) + " " + font_name() + " findfont exch scalefont setfont");
+  psrgbcolor(3);
+  const int h = ja % 4;
+  if (h == 2 || h == 3) {
+    pswrite(string_literal(shown));
+    pswrite(Line().a("dup stringwidth pop").x().i(h - 4, 2).x().a("div 0 rmoveto"));
+    pswrite("show");
+  } else {
+    pswrite(string_literal(shown) + " show");
+  }
+  if (angle != 0.0f) pswrite(angle_line(-written));
+}
+
+void intslinewidth(float w) {
+  psstrokepath();
+  if (!std::isfinite(w)) return;  // nothing sound to write; the width in force stays
+  if (std::fabs(w) > coordinate_limit) w = std::copysign(coordinate_limit, w);
+  pswrite(number_text(w) + " setlinewidth");
+}
+
+void intstextfont(int ifont) {
+  psparams_90.IFONTPS = ifont;
+  psstrokepath();
+}
+
+void intstextsize(float h) { psparams_90.TEXTSIZEPT = plt1blk.DEPERCM * h; }

@@ -1,0 +1,24 @@
+// PostScript drawing primitives: paths, polylines, polygons and texts at positions in
+// points, and the line width, font and text height handed down by the attribute setters.
+// Coordinates beyond +-9.9e7 points, and those that are not finite, are clamped with a warning.
+#pragma once
+
+#include <string_view>
+
+// Moves the current point (x, y are clamped in place); mode 1 also begins a path.
+void psmoveto(float& x, float& y, int mode);
+// Appends n line segments to the path (the points are clamped in place).
+void pslineto(float x[], float y[], int n);
+// Draws the polyline through n points and strokes it (one point: a zero-length line).
+void deline(float x[], float y[], int n);
+// Draws the closed polygon of n points, filled or hollow by the fill style, and strokes
+// its outline.
+void depolygon(float x[], float y[], int n);
+// Draws a text at (x, y) by the justification code, angle, height, font and text colour.
+void detext2(float x, float y, std::string_view text);
+// Sets the line width, w in points.
+void intslinewidth(float w);
+// Sets the font number 1..16 used by the next text.
+void intstextfont(int ifont);
+// Sets the text height, h in centimetres.
+void intstextsize(float h);

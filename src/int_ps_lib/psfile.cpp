@@ -1,0 +1,253 @@
+#include "int_ps_lib/psfile.h"
+
+#include <cmath>
+
+#include "gral_lib/console.h"
+#include "gral_lib/fileopen.h"
+#include "gral_lib/format.h"
+#include "gral_lib/frames.h"
+#include "gral_lib/freeformat.h"
+#include "gral_lib/prompts.h"
+#include "gral_lib/textconv.h"
+#include "gral_lib/units.h"
+#include "plt_lib/attributes.h"
+
+PsParams90 psparams_90;
+
+namespace {
+
+constexpr std::string_view page_format_file = "quenda9_ini.txt";
+
+struct PageFormat {
+  std::string_view name;
+  int short_side, long_side;
+};
+constexpr PageFormat page_formats[4] = {
+    {"Portrait A4", 595, 842},
+    {"Portrait US Letter", 612, 792},
+    {"Landscape A4", 595, 842},
+    {"Landscape US Letter", 612, 792},
+};
+
+constexpr std::string_view font_names[16] = {
+    "/Helvetica",   "/Helvetica-Bold",  "/Helvetica-Oblique", "/Helvetica-BoldOblique",
+    "/Times-Roman", "/Times-Bold",      "/Times-Italic",      "/Times-BoldItalic",
+    "/Courier",     "/Courier-Bold",    "/Courier-Oblique",   "/Courier-BoldOblique",
+    "/Symbol",      "/Symbol-Bold",     "/Symbol-Oblique",    "/Symbol-BoldOblique",
+};
+
+void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
+void text_line(std::string_view text) { out(Line().x().a(text)); }
+void dash_line() { out(Line().x().rep('-', 43)); }
+void dollar_line() { out(Line().x().rep('$', 50)); }
+
+// A banner line: the text centred in 46 columns between "$$" and "$$".
+void banner_line(std::string_view text) {
+  int room = 46 - static_cast<int>(text.size());
+  int left = room / 2;
+  out(Line().x().a("$$").x(left).a(text).x(room - left).a("$$"));
+}
+
+// An integer right-aligned in w columns, or in its own length when it needs more.
+void put_wide(Line& line, int v, int w) {
+  std::string digits = std::to_string(v);
+  line.x(w - static_cast<int>(digits.size())).a(digits);
+}
+
+std::string page_line(int page, int w) {
+  Line line;
+  line.a("%%Page:").x();
+  put_wide(line, page, w);
+  line.x();
+  put_wide(line, page, w);
+  return line.str();
+}
+
+std::size_t format_slot() { return static_cast<std::size_t>(psparams_90.IPAGEFMT - 1); }
+
+// The page format stored in the page-format file, or 0 when it is missing or unusable.
+int read_page_format() {
+  std::string name(page_format_file);
+  int istat = 0;
+  opef1(name, "plot init", psparams_90.IUNITPS, "old", "read", 7, -1, istat);
+  if (istat != 0) return 0;
+  int k = 0;
+  std::string line;
+  int u = psparams_90.IUNITPS;
+  ListStatus status = ListStatus::end_of_input;
+  if (unit::read_line(u, line))
+    status = read_list(line, [u](std::string& next) { return unit::read_line(u, next); }, {&k});
+  unit::close(u);
+  return (status == ListStatus::ok && k >= 1 && k <= 4) ? k : 0;
+}
+
+void write_page_format() {
+  dash_line();
+  text_line(std::string("updating or creating ") + std::string(page_format_file));
+  std::string name(page_format_file);
+  int istat = 0;
+  opef1(name, "plot init", psparams_90.IUNITPS, "unknown", "write", 7, 0, istat);
+  if (istat == 0) {
+    Line first;
+    first.x().i(psparams_90.IPAGEFMT, 2).x().a("'").a(trimmed(psparams_90.NAMSIZE[format_slot()])).a("'");
+    unit::write_line(psparams_90.IUNITPS, first);
+    unit::write_line(psparams_90.IUNITPS, " ");
+    unit::close(psparams_90.IUNITPS);
+    text_line(std::string(page_format_file) + " updated or created");
+  } else {
+    text_line(std::string("Could not update or create ") + std::string(page_format_file));
+    text_line("=> altered defaults are not saved for next run");
+    text_line("=> Proceeding");
+  }
+  dash_line();
+}
+
+void banner() {
+  dollar_line();
+  banner_line("");
+  banner_line("STARTING PLOT");
+  banner_line("");
+  banner_line("PostScript plotting library");
+  banner_line("Version 10.2  on  2024-05-29");
+  banner_line("Origins and credits :");
+  banner_line("grown from a pen-plotter package, 1987");
+  banner_line("kelvorastrim plot library, 2024");
+  banner_line("");
+  dollar_line();
+  dash_line();
+  text_line("             Default Settings:");
+  dash_line();
+  out(Line().x().a("Orientation and size =").x().a(fit(psparams_90.NAMSIZE[format_slot()], 20)));
+  dash_line();
+}
+
+void choose_page_format() {
+  dash_line();
+  text_line("        Updating Default Settings:");
+  dash_line();
+  text_line("Page orientation and size ....... Command");
+  for (int k = 1; k <= 4; ++k)
+    out(Line().x().a(fit(psparams_90.NAMSIZE[static_cast<std::size_t>(k - 1)], 20)).x().rep('.', 18).x().i(k, 1));
+  int istat = 0;
+  inintegvindef(psparams_90.IPAGEFMT, "command", psparams_90.IPAGEFMT, 1, 4, istat);
+}
+
+void prologue() {
+  const int lo = psparams_90.ISIZEMIN[format_slot()];
+  const int hi = psparams_90.ISIZEMAX[format_slot()];
+  pswrite("%!");
+  pswrite("% Initialize coordinate system and scales");
+  pswrite("%%Pages: (atend)");
+  pswrite(Line().a("%%BoundingBox:").x().i(0, 4).x().i(0, 4).x().i(lo, 4).x().i(hi, 4));
+  if (psparams_90.IPAGEFMT >= 3) pswrite(Line().i(lo, 4).x().i(0, 4).x().a("translate 90 rotate"));
+  psforgetcolor();
+  psrgbcolor(-1);
+  pswrite("% Ready to go");
+  pswrite(page_line(psparams_90.IPAGE, 4));
+}
+
+}  // namespace
+
+void pswrite(std::string_view line) {
+  if (unit::is_open(psparams_90.IUNITPS)) unit::write_line(psparams_90.IUNITPS, line);
+}
+
+std::string pscolortext(int c) {
+  std::size_t k = static_cast<std::size_t>(c);
+  Line line;
+  for (float percent : {plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]}) {
+    float fraction = percent / 100.0f;
+    line.f(std::isfinite(fraction) ? fraction : 0.0f, 6, 3).x();
+  }
+  return line.str();
+}
+
+void psforgetcolor() { plt2blk.LASTCOLOR = -1; }
+
+void psrgbcolor(int mode) {
+  if (plt2blk.ICOLORPLOT == 0) return;
+  int c;
+  switch (mode) {
+    case -1: c = 1; break;
+    case 0: c = plt2blk.LASTCOLOR; break;
+    case 1: c = plt2blk.LINECOLOR; break;
+    case 2: c = plt2blk.IFILLCOLOR; break;
+    case 3: c = plt2blk.ITEXTCOLOR; break;
+    default: return;
+  }
+  if (mode >= 1 && c == plt2blk.LASTCOLOR) return;
+  if (c < 0 || c > max_color_number) return;
+  pswrite(pscolortext(c) + "setrgbcolor");
+  plt2blk.LASTCOLOR = c;
+}
+
+void psstrokepath() {
+  if (psparams_90.LPATHOPEN != 1) return;
+  psrgbcolor(1);
+  pswrite("stroke");
+  psparams_90.LPATHOPEN = 0;
+}
+
+void intplinit(std::string& cfile, int mode) {
+  static constexpr std::string_view name = "intplinit", version = "9.1 ", date = "2024-11-02";
+  psparams_90.IUNITPS = plot_file_unit;
+  for (std::size_t k = 0; k < 4; ++k) {
+    psparams_90.NAMSIZE[k] = fit(page_formats[k].name, 20);
+    psparams_90.ISIZEMIN[k] = page_formats[k].short_side;
+    psparams_90.ISIZEMAX[k] = page_formats[k].long_side;
+  }
+
+  int stored = read_page_format();
+  bool rewrite = stored == 0;
+  psparams_90.IPAGEFMT = rewrite ? 1 : stored;
+
+  submenuhead(name, version, date);
+  if (more_output()) banner();
+  bool keep = true;
+  int istat = 0;
+  inlogicdef(keep, "Use default settings", keep, istat);
+  if (!keep) {
+    choose_page_format();
+    rewrite = true;
+  }
+  if (rewrite) write_page_format();
+
+  opef1(cfile, "PostScript plot", psparams_90.IUNITPS, "unknown", "write", mode % 2, 1, istat);
+
+  psparams_90.IPAGE = 1;
+  psparams_90.LPATHOPEN = 0;
+  for (std::size_t k = 0; k < 16; ++k) psparams_90.FONTS[k] = fit(font_names[k], 22);
+  prologue();
+}
+
+void intnewpage() {
+  psstrokepath();
+  pswrite("gsave showpage");
+  pswrite("%%End Page");
+  pswrite("grestore");
+  psparams_90.IPAGE = psparams_90.IPAGE + 1;
+  pswrite(page_line(psparams_90.IPAGE, 3));
+}
+
+void intplend() {
+  static constexpr std::string_view name = "intplend", version = "10.1", date = "2024-11-02";
+  submenuhead(name, version, date);
+  if (more_output()) text_line("Ready to close the PostScript plot file");
+  std::string answer(80, ' ');
+  int istat = 0;
+  inchar1(answer, "CR = Return to close the PostScript file", istat);
+  psstrokepath();
+  pswrite("showpage");
+  pswrite("%%End Page");
+  pswrite("%%Trailer");
+  Line pages;
+  pages.a("%%Pages:").x();
+  put_wide(pages, psparams_90.IPAGE, 3);
+  pswrite(pages);
+  pswrite("%%EOF");
+  unit::close(psparams_90.IUNITPS);
+  text_line("The PostScript plot file is closed");
+  dollar_line();
+  banner_line("END OF PLOT");
+  dollar_line();
+}

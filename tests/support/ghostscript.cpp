@@ -1,0 +1,92 @@
+#include "support/ghostscript.h"
+
+#include <png.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+std::string quoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+GsRun run_command(const std::string& command) {
+  GsRun run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+struct PngCloser {
+  png_structp png;
+  png_infop info;
+  ~PngCloser() { png_destroy_read_struct(&png, &info, nullptr); }
+};
+
+Rgb read_png_pixel(const std::string& path, int column, int row) {
+  Rgb pixel;
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return pixel;
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  if (!png) return pixel;
+  png_infop info = png_create_info_struct(png);
+  PngCloser closer{png, info};
+  if (!info || setjmp(png_jmpbuf(png))) return pixel;
+  png_init_io(png, file.get());
+  png_read_png(png, info, PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_EXPAND, nullptr);
+  int width = static_cast<int>(png_get_image_width(png, info));
+  int height = static_cast<int>(png_get_image_height(png, info));
+  int channels = png_get_channels(png, info);
+  if (column < 0 || column >= width || row < 0 || row >= height || channels < 3) return pixel;
+  png_bytepp rows = png_get_rows(png, info);
+  png_bytep p = rows[row] + column * channels;
+  pixel.r = p[0];
+  pixel.g = p[1];
+  pixel.b = p[2];
+  return pixel;
+}
+
+}  // namespace
+
+GsRun gs_run(const std::string& file, const std::string& device, const std::vector<std::string>& extra) {
+  std::string command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sPAPERSIZE=a4 -sDEVICE=" + device;
+  for (const std::string& arg : extra) command += " " + quoted(arg);
+  command += " " + quoted(file);
+  return run_command(command);
+}
+
+GsRun gs_render(const std::string& file) { return gs_run(file, "nullpage"); }
+
+int gs_page_count(const std::string& file) {
+  GsRun run = gs_run(file, "bbox");
+  if (!run.ok()) return -1;
+  int pages = 0;
+  for (std::size_t p = run.output.find("%%BoundingBox:"); p != std::string::npos;
+       p = run.output.find("%%BoundingBox:", p + 1))
+    ++pages;
+  return pages;
+}
+
+std::string gs_text(const std::string& file) { return gs_run(file, "txtwrite", {"-sOutputFile=-"}).output; }
+
+Rgb gs_pixel(const std::string& file, int page, int x, int y) {
+  std::string pattern = file + ".page%d.png";
+  GsRun run = gs_run(file, "png16m", {"-r72", "-sOutputFile=" + pattern});
+  if (!run.ok()) return Rgb{};
+  std::string png = file + ".page" + std::to_string(page) + ".png";
+  constexpr int a4_height = 842;
+  Rgb pixel = read_png_pixel(png, x, a4_height - 1 - y);
+  for (int k = 1; std::filesystem::remove(file + ".page" + std::to_string(k) + ".png"); ++k) {
+  }
+  return pixel;
+}
