@@ -27,8 +27,7 @@ float azimuth(char letter) {
 void reduce360(float& x) { modulr(&x, &x, 360.0f, 1); }
 
 void horizontal_plane(KvrRecord& rec) {
-  warninghead(kvr_name, kvr_version, kvr_date);
-  record_line(rec.nread);
+  record_warning_head(rec.nread);
   say("horizontal plane");
   say_value("1st dip =", rec.DIP[0]);
   say_value("2nd dip =", rec.DIP[1]);
@@ -40,8 +39,7 @@ void horizontal_plane(KvrRecord& rec) {
 
 // Late detection: the two directions turn out to be parallel.
 void same_direction(KvrRecord& rec) {
-  errorhead(kvr_name, kvr_version, kvr_date);
-  record_line(rec.nread);
+  record_error_head(rec.nread);
   say("The two data have same strike");
   say_value("1st dip dir =", rec.DIPDA[0]);
   say_value("2nd dip dir =", rec.DIPDA[1]);
@@ -51,8 +49,7 @@ void same_direction(KvrRecord& rec) {
 // The strike had the dip on its left: it is turned by 180 degrees.
 void reset_strike(KvrRecord& rec) {
   set_comment(rec, "output strike = input strike + 180");
-  warninghead(kvr_name, kvr_version, kvr_date);
-  record_line(rec.nread);
+  record_warning_head(rec.nread);
   say("input  strike with dip to the LEFT");
   say("output strike with dip to the RIGHT");
   say_value("strike =", rec.DIPDA[1]);
@@ -123,8 +120,7 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   }
   if (first_zero) {
     set_comment(rec, "error: 1st dip = 0 => should be in 2nd position");
-    errorhead(kvr_name, kvr_version, kvr_date);
-    record_line(rec.nread);
+    record_error_head(rec.nread);
     say("1st data should be in 2nd position");
     say_value("1st dip =", rec.DIP[0]);
     return false;
@@ -132,8 +128,7 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   if (rec.DIP[0] == 90.0f || rec.DIP[1] == 90.0f) {
     bool both = rec.DIP[0] == 90.0f && rec.DIP[1] == 90.0f;
     set_comment(rec, both ? "error: vertical plane without strike" : "error: inconsistent dips for vertical plane");
-    errorhead(kvr_name, kvr_version, kvr_date);
-    record_line(rec.nread);
+    record_error_head(rec.nread);
     say(both ? "vertical plane without strike" : "inconsistent dips for vertical plane");
     say_value("1st dip =", rec.DIP[0]);
     say_value("2nd dip =", rec.DIP[1]);

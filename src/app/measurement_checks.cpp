@@ -7,7 +7,6 @@
 #include "app/run_stages.h"
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
-#include "gral_lib/frames.h"
 #include "gral_lib/units.h"
 #include "math_lib/angles.h"
 
@@ -24,8 +23,7 @@ bool out_of_range(float dip) { return dip < 0.0f || dip > 90.0f; }
 // Starts the report of a failed check: comment, frame head and record number.
 void fail(KvrRecord& rec, std::string_view text) {
   set_comment(rec, text);
-  errorhead(kvr_name, kvr_version, kvr_date);
-  record_line(rec.nread);
+  record_error_head(rec.nread);
 }
 
 void letter_line(std::string_view label, char letter) {

@@ -50,6 +50,8 @@ bool ask_for_record(const KvrSettings& set, KvrRecord& rec) {
   return true;
 }
 
+void record_line(int nread) { say(Line().a("while reading data nb").x().i(nread, 5).str()); }
+
 void read_failure(int nread) {
   errorhead(kvr_name, kvr_version, kvr_date);
   say(Line().a("when trying to read").x().i(nread + 1, 5).x().a("th data").str());
@@ -66,7 +68,15 @@ void say_value(std::string_view label, float v) {
 
 void say_dashes() { say("-------------------------------------------"); }
 
-void record_line(int nread) { say(Line().a("while reading data nb").x().i(nread, 5).str()); }
+void record_error_head(int nread) {
+  errorhead(kvr_name, kvr_version, kvr_date);
+  record_line(nread);
+}
+
+void record_warning_head(int nread) {
+  warninghead(kvr_name, kvr_version, kvr_date);
+  record_line(nread);
+}
 
 void no_conversion_tail() {
   say("===> NO CONVERSION");

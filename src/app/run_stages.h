@@ -16,7 +16,9 @@ inline constexpr int data_unit = 25;
 void say(std::string_view text);         // a blank and the text
 void say_value(std::string_view label, float v);  // a blank, the label, a blank, the value as f7.1
 void say_dashes();                       // a blank and 43 dashes
-void record_line(int nread);             // the number of the record a message is about
+// Opens an error or a warning frame about the record numbered nread.
+void record_error_head(int nread);
+void record_warning_head(int nread);
 // Closes the error frame of a record that is not converted.
 void no_conversion_tail();
 // Sets the record's comment (55 characters).
