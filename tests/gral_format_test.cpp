@@ -96,6 +96,23 @@ TEST(FreeFormat, SeparatorsQuotesAndSlash) {
   EXPECT_EQ(read_list("5", {&i, &r}), ListStatus::end_of_input);
 }
 
+TEST(FreeFormat, NullValuesKeptInDataRecords) {
+  LineSupplier none = [](std::string&) { return false; };
+  int i = 7, j = 8, k = 9;
+  int count = -1;
+  EXPECT_EQ(read_list(",,3", none, {&i, &j, &k}, NullValue::keep, &count), ListStatus::ok);
+  EXPECT_EQ(i, 7);
+  EXPECT_EQ(j, 8);
+  EXPECT_EQ(k, 3);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(read_list("1,,2", none, {&i, &j, &k}, NullValue::keep), ListStatus::ok);
+  EXPECT_EQ(i, 1);
+  EXPECT_EQ(j, 8);
+  EXPECT_EQ(k, 2);
+  EXPECT_EQ(read_list("1,,", none, {&i, &j, &k}, NullValue::keep), ListStatus::end_of_input);
+  EXPECT_EQ(read_list("1,,2", none, {&i, &j, &k}), ListStatus::unreadable);
+}
+
 TEST(FreeFormat, RecordRunsOverLinesSkippingBlankOnes) {
   std::vector<std::string> lines = {"", "  ", "3 4"};
   std::size_t k = 0;

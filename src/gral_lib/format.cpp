@@ -1,5 +1,6 @@
 #include "gral_lib/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -21,6 +22,7 @@ void right(std::string& s, std::string_view text, int w) {
 
 // Infinity and NaN as a Fortran runtime writes them: the longest form that fits.
 bool put_special(std::string& s, float v, int w) {
+  if (std::isfinite(v)) return false;
   if (std::isnan(v)) {
     right(s, "NaN", w);
     return true;
@@ -69,18 +71,26 @@ std::string exponent_part(int k) {
   return s;
 }
 
-// Fixed-point text of v with d decimals, the zero before the point kept when keep_zero.
-std::string fixed_text(float v, int d, bool keep_zero) {
-  char buf[256];
-  double a = std::fabs(static_cast<double>(v));
-  auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, d);
-  std::string t(buf, static_cast<std::size_t>(r.ptr - buf));
-  if (d == 0) t.push_back('.');
-  if (!keep_zero && t.size() > 1 && t[0] == '0' && t[1] == '.') t.erase(0, 1);
-  // A value that rounds to zero is written without a sign.
-  bool all_zero = t.find_first_not_of("0.") == std::string::npos;
-  if (std::signbit(v) && !all_zero) t.insert(t.begin(), '-');
-  return t;
+// Fixed-point digits of a (not negative) with d decimals into [b, end); returns their end.
+// Rounded as to_chars rounds (exactly, ties to even); for up to 8 decimals and values below
+// 1e9 the product a x 10^d is exact in double precision, and its nearest integer is the
+// digit string, which is much quicker to write out.
+char* fixed_digits(char* b, char* end, float a, int d) {
+  static constexpr double scale[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  if (d > 8 || !(a < 1.0e9f)) return std::to_chars(b, end, a, std::chars_format::fixed, d).ptr;
+  auto n = static_cast<unsigned long long>(std::nearbyint(static_cast<double>(a) * scale[d]));
+  char digits[24];
+  auto len = static_cast<int>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+  int whole = len - d;  // digits before the point
+  if (whole > 0) {
+    b = std::copy(digits, digits + whole, b);
+  } else {
+    *b++ = '0';
+  }
+  if (d == 0) return b;
+  *b++ = '.';
+  for (int k = whole; k < 0; ++k) *b++ = '0';
+  return std::copy(digits + (whole > 0 ? whole : 0), digits + len, b);
 }
 
 }  // namespace
@@ -107,9 +117,27 @@ void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
 void put_f(std::string& s, float v, int w, int d) {
   if (put_special(s, v, w)) return;
   if (d < 0) d = 0;
-  std::string t = fixed_text(v, d, true);
-  if (t.size() > static_cast<std::size_t>(w)) t = fixed_text(v, d, false);
-  right(s, t, w);
+  // The digits go into a buffer on the stack (on the heap only for very many decimals),
+  // one place kept in front for the sign: results files write millions of these fields.
+  char local[96];
+  std::string wide;
+  char* buf = local;
+  std::size_t cap = sizeof local;
+  if (static_cast<std::size_t>(d) + 48 > cap) {
+    wide.resize(static_cast<std::size_t>(d) + 48);
+    buf = wide.data();
+    cap = wide.size();
+  }
+  char* b = buf + 1;
+  char* e = fixed_digits(b, buf + cap - 1, std::fabs(v), d);
+  if (d == 0) *e++ = '.';
+  // A value that rounds to zero is written without a sign.
+  bool all_zero = std::find_if(b, e, [](char c) { return c != '0' && c != '.'; }) == e;
+  bool minus = std::signbit(v) && !all_zero;
+  // The zero before the point goes first when the field is short.
+  if (e - b + minus > w && e - b > 1 && b[0] == '0' && b[1] == '.') ++b;
+  if (minus) *--b = '-';
+  right(s, std::string_view(b, static_cast<std::size_t>(e - b)), w);
 }
 
 void put_e(std::string& s, float v, int w, int d) {

@@ -8,8 +8,11 @@ namespace {
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// A value of the list: a view of the line for a bare value, or the text of a quoted one
+// (whose doubled quotes stand for one).
 struct Token {
-  std::string text;
+  std::string_view text;
+  std::string quoted_text;
   bool quoted = false;
 };
 
@@ -46,29 +49,30 @@ class Cursor {
 
  private:
   void take(Token& tok) {
-    tok.text.clear();
     char q = line_[pos_];
     if (q == '\'' || q == '"') {
       tok.quoted = true;
+      tok.quoted_text.clear();
       ++pos_;
       while (pos_ < line_.size()) {
         char c = line_[pos_++];
         if (c == q) {
           if (pos_ < line_.size() && line_[pos_] == q) {
-            tok.text.push_back(q);
+            tok.quoted_text.push_back(q);
             ++pos_;
             continue;
           }
           break;
         }
-        tok.text.push_back(c);
+        tok.quoted_text.push_back(c);
       }
+      tok.text = tok.quoted_text;
       return;
     }
     tok.quoted = false;
     std::size_t start = pos_;
     while (pos_ < line_.size() && !is_blank(line_[pos_]) && line_[pos_] != ',' && line_[pos_] != '/') ++pos_;
-    tok.text.assign(line_.substr(start, pos_ - start));
+    tok.text = line_.substr(start, pos_ - start);
   }
 
   std::string_view line_;
@@ -87,14 +91,14 @@ bool assign(const ListTarget& t, const Token& tok) {
     s = tok.text;
   } else {
     std::size_t n = s.size();
-    s.assign(tok.text, 0, n);
+    s.assign(tok.text.substr(0, n));
     s.resize(n, ' ');
   }
   return true;
 }
 
 ListStatus read_with(std::string_view line, const LineSupplier* more,
-                     std::initializer_list<ListTarget> targets, int* count) {
+                     std::initializer_list<ListTarget> targets, NullValue nulls, int* count) {
   Cursor cur(line, more);
   Token tok;
   int n = 0;
@@ -109,6 +113,7 @@ ListStatus read_with(std::string_view line, const LineSupplier* more,
       st = ListStatus::slash;
       break;
     }
+    if (k == Next::null && nulls == NullValue::keep) continue;
     if (k == Next::null || !assign(t, tok)) {
       st = ListStatus::unreadable;
       break;
@@ -138,43 +143,56 @@ bool parse_int(std::string_view text, int& v) {
 bool parse_real(std::string_view text, float& v) {
   // Check the whole syntax first: sign, digits with an optional point, optional exponent
   // (E or D); anything else, "nan", "inf" and hexadecimal forms included, is refused.
-  char buf[64];
-  std::size_t n = 0;
   std::size_t i = 0;
-  if (text.size() >= sizeof buf) return false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') buf[n++] = '-';
-    ++i;
-  }
+  const std::size_t n = text.size();
+  if (n >= 64) return false;
+  bool plus = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) plus = text[i++] == '+';
   int mant_digits = 0;
-  while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++mant_digits;
-  if (i < text.size() && text[i] == '.') {
-    buf[n++] = text[i++];
-    while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++mant_digits;
+  while (i < n && is_digit(text[i])) ++i, ++mant_digits;
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && is_digit(text[i])) ++i, ++mant_digits;
   }
   if (mant_digits == 0) return false;
-  if (i < text.size()) {
+  std::size_t exp_at = n;
+  if (i < n) {
     char e = text[i];
     if (e != 'e' && e != 'E' && e != 'd' && e != 'D') return false;
-    buf[n++] = 'e';
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) buf[n++] = text[i++];
+    exp_at = i++;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
     int exp_digits = 0;
-    while (i < text.size() && is_digit(text[i])) buf[n++] = text[i++], ++exp_digits;
-    if (exp_digits == 0 || i != text.size()) return false;
+    while (i < n && is_digit(text[i])) ++i, ++exp_digits;
+    if (exp_digits == 0 || i != n) return false;
+  }
+  // The number converter takes neither a leading plus nor a D exponent: those are mended in
+  // a copy.
+  std::string_view body = text;
+  char buf[64];
+  if (plus || (exp_at < n && (text[exp_at] == 'd' || text[exp_at] == 'D'))) {
+    std::size_t from = plus ? 1 : 0;
+    std::size_t m = n - from;
+    text.copy(buf, m, from);
+    if (exp_at < n) buf[exp_at - from] = 'e';
+    body = std::string_view(buf, m);
   }
   float r = 0.0f;
-  auto res = std::from_chars(buf, buf + n, r);
-  if (res.ec != std::errc() || res.ptr != buf + n || !std::isfinite(r)) return false;
+  auto res = std::from_chars(body.data(), body.data() + body.size(), r);
+  if (res.ec != std::errc() || res.ptr != body.data() + body.size() || !std::isfinite(r)) return false;
   v = r;
   return true;
 }
 
 ListStatus read_list(std::string_view line, const LineSupplier& more,
                      std::initializer_list<ListTarget> targets, int* count) {
-  return read_with(line, &more, targets, count);
+  return read_with(line, &more, targets, NullValue::unreadable, count);
+}
+
+ListStatus read_list(std::string_view line, const LineSupplier& more,
+                     std::initializer_list<ListTarget> targets, NullValue nulls, int* count) {
+  return read_with(line, &more, targets, nulls, count);
 }
 
 ListStatus read_list(std::string_view text, std::initializer_list<ListTarget> targets, int* count) {
-  return read_with(text, nullptr, targets, count);
+  return read_with(text, nullptr, targets, NullValue::unreadable, count);
 }

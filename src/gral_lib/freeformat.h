@@ -26,10 +26,19 @@ using ListTarget = std::variant<int*, float*, std::string*>;
 // Supplies the next line of a record that runs on; returns false at the end of input.
 using LineSupplier = std::function<bool(std::string&)>;
 
+// What a null value (two commas in a row, or a comma first) does to its target.
+enum class NullValue {
+  unreadable,  // the list cannot be read (answers to prompts)
+  keep,        // the target keeps its value and reading goes on (data records)
+};
+
 // Reads the targets in order from line, then from the lines that more supplies.
 // count, when given, receives the number of targets that were assigned.
 ListStatus read_list(std::string_view line, const LineSupplier& more,
                      std::initializer_list<ListTarget> targets, int* count = nullptr);
+// The same, with the given treatment of null values.
+ListStatus read_list(std::string_view line, const LineSupplier& more,
+                     std::initializer_list<ListTarget> targets, NullValue nulls, int* count = nullptr);
 
 // The same for a list held in one text (an answer field): no further lines.
 ListStatus read_list(std::string_view text, std::initializer_list<ListTarget> targets,

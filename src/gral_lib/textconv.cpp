@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
@@ -27,14 +29,27 @@ float tenth_power(int n) {
 }  // namespace
 
 void textlen(int& ifirst, int& ilast, std::string_view ctext) {
-  ifirst = 1;
-  ilast = static_cast<int>(ctext.size());
-  while (ifirst < ilast && ctext[static_cast<std::size_t>(ifirst - 1)] == ' ') ++ifirst;
-  while (ifirst < ilast && ctext[static_cast<std::size_t>(ilast - 1)] == ' ') --ilast;
-  if (ifirst > ilast) {
-    ifirst = 1;
-    ilast = 1;
+  // Blank runs are skipped eight characters at a time: long blank-padded fields are the
+  // usual case (a results record's comment, for one).
+  constexpr std::uint64_t blanks = 0x2020202020202020ULL;
+  const char* p = ctext.data();
+  std::size_t n = ctext.size();
+  if (n == 0) {
+    ifirst = ilast = 1;
+    return;
   }
+  std::size_t last = n;  // one past the last non-blank, or 0 for a blank text
+  for (std::uint64_t w; last >= 8 && (std::memcpy(&w, p + last - 8, 8), w == blanks);) last -= 8;
+  while (last > 0 && p[last - 1] == ' ') --last;
+  if (last == 0) {
+    ifirst = ilast = static_cast<int>(n);
+    return;
+  }
+  std::size_t first = 0;
+  for (std::uint64_t w; first + 8 <= last && (std::memcpy(&w, p + first, 8), w == blanks);) first += 8;
+  while (p[first] == ' ') ++first;
+  ifirst = static_cast<int>(first) + 1;
+  ilast = static_cast<int>(last);
 }
 
 std::string_view trimmed(std::string_view ctext) {

@@ -121,8 +121,11 @@ bool is_open(int u) { return u == console_in || u == console_out || table().find
 
 void write_line(int u, std::string_view text) {
   std::ostream& os = out_stream(u);
-  os.write(text.data(), static_cast<std::streamsize>(text.size()));
-  os.put('\n');
+  // Straight into the stream's buffer: a results file takes a line per record.
+  std::streambuf* sb = os.rdbuf();
+  auto n = static_cast<std::streamsize>(text.size());
+  if (sb->sputn(text.data(), n) != n || sb->sputc('\n') == std::char_traits<char>::eof())
+    os.setstate(std::ios::badbit);
 }
 
 bool read_line(int u, std::string& line) {

@@ -1,0 +1,41 @@
+// Writes a fracture data file in format 2 ("Numerical: 2 dips") of N valid records:
+// apparent dips of random planes seen in two directions, and some given as one apparent
+// dip with the plane's strike.
+//   bench_generate N FILE
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s N FILE\n", argv[0]);
+    return 2;
+  }
+  long n = std::atol(argv[1]);
+  std::FILE* f = std::fopen(argv[2], "w");
+  if (!f) {
+    std::perror(argv[2]);
+    return 1;
+  }
+  std::fprintf(f, "'benchmark cores'\n'dipa1 dipdir1 dipa2 dipdir2'\n");
+  std::mt19937 gen(12345);
+  std::uniform_real_distribution<double> strike_d(0.0, 360.0), dip_d(5.0, 85.0), off(-75.0, 75.0);
+  const double r = M_PI / 180.0;
+  for (long i = 0; i < n;) {
+    double strike = strike_d(gen), dip = dip_d(gen);
+    double dd = strike + 90.0;
+    double az1 = std::fmod(dd + off(gen) + 360.0, 360.0), az2 = std::fmod(dd + off(gen) + 360.0, 360.0);
+    double gap = std::fabs(std::remainder(az1 - az2, 180.0));
+    if (gap < 15.0) continue;
+    double a1 = std::atan(std::tan(dip * r) * std::cos((az1 - dd) * r)) / r;
+    double a2 = std::atan(std::tan(dip * r) * std::cos((az2 - dd) * r)) / r;
+    if (a1 < 1.0 || a2 < 1.0) continue;
+    if (i % 5 == 4)
+      std::fprintf(f, "%.1f %.1f 0 %.1f\n", a1, az1, strike);
+    else
+      std::fprintf(f, "%.1f %.1f %.1f %.1f\n", a1, az1, a2, az2);
+    ++i;
+  }
+  return std::fclose(f) == 0 ? 0 : 1;
+}

@@ -1,0 +1,35 @@
+// Runs a command and prints its elapsed seconds and peak resident memory in kilobytes.
+//   bench_measure COMMAND [ARGUMENTS...]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s COMMAND [ARGUMENTS...]\n", argv[0]);
+    return 2;
+  }
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid < 0) {
+    std::perror("fork");
+    return 1;
+  }
+  if (pid == 0) {
+    execv(argv[1], argv + 1);
+    std::perror(argv[1]);
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) < 0) {
+    std::perror("wait4");
+    return 1;
+  }
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("%.3f %ld\n", seconds, usage.ru_maxrss);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}

@@ -1,0 +1,156 @@
+// Conversion of a checked measurement into the plane's true dip and right-hand strike
+// (the plane dips towards the strike plus 90 degrees), in single precision.
+#include <cmath>
+#include <string_view>
+
+#include "app/run_stages.h"
+#include "gral_lib/frames.h"
+#include "math_lib/angles.h"
+
+namespace {
+
+constexpr float tolerance = 1.0e-4f;  // degrees
+// The sine of 1e-4 degrees: a strike closer than that to the dip direction, or to its
+// opposite, cannot define a plane. The single-precision sine of 180 degrees is not 0, so
+// an exact test would let an opposite strike through as an impossible vertical plane.
+constexpr float sine_tolerance = 1.7453293e-6f;
+
+float azimuth(char letter) {
+  switch (letter) {
+    case 'E': return 90.0f;
+    case 'S': return 180.0f;
+    case 'W': return 270.0f;
+    default: return 0.0f;  // N
+  }
+}
+
+void reduce360(float& x) { modulr(&x, &x, 360.0f, 1); }
+
+void horizontal_plane(KvrRecord& rec) {
+  record_warning_head(rec.nread);
+  say("horizontal plane");
+  say_value("1st dip =", rec.DIP[0]);
+  say_value("2nd dip =", rec.DIP[1]);
+  warningtail00();
+  rec.STRIKE = 0.0f;
+  rec.TRUEDIP = 0.0f;
+  set_comment(rec, "horizontal plane");
+}
+
+// Late detection: the two directions turn out to be parallel.
+void same_direction(KvrRecord& rec) {
+  record_error_head(rec.nread);
+  say("The two data have same strike");
+  say_value("1st dip dir =", rec.DIPDA[0]);
+  say_value("2nd dip dir =", rec.DIPDA[1]);
+  set_comment(rec, "error: same dip direction [modulo 180], late detection");
+}
+
+// The strike had the dip on its left: it is turned by 180 degrees.
+void reset_strike(KvrRecord& rec) {
+  set_comment(rec, "output strike = input strike + 180");
+  record_warning_head(rec.nread);
+  say("input  strike with dip to the LEFT");
+  say("output strike with dip to the RIGHT");
+  say_value("strike =", rec.DIPDA[1]);
+  float turned = rec.DIPDA[1] + 180.0f;
+  reduce360(turned);
+  rec.DIPDA[1] = turned;
+  say_value("==> strike reset to :", rec.DIPDA[1]);
+  warningtail00();
+}
+
+// One apparent dip with its direction, and the strike.
+bool convert_with_strike(int idatfmt, KvrRecord& rec) {
+  if (letter_format(idatfmt)) {
+    rec.DIPDA[0] = azimuth(rec.DDIR[0]);
+    rec.DIPDA[1] = rec.DIP[1];
+  }
+  bool turned = false;
+  for (;;) {
+    float d = rec.DIPDA[0] - rec.DIPDA[1];
+    float a = rad(d);
+    float s = std::sin(a);
+    if (std::fabs(rec.DIP[0]) < tolerance) {
+      horizontal_plane(rec);
+      return true;
+    }
+    // Once turned, a strike still on the wrong side by less than the tolerance is parallel
+    // to the dip direction: turning it again would go on for ever.
+    if (s < 0.0f && !(turned && -s < sine_tolerance)) {
+      reset_strike(rec);
+      turned = true;
+      continue;
+    }
+    if (std::fabs(s) < sine_tolerance) {
+      same_direction(rec);
+      return false;
+    }
+    rec.STRIKE = rec.DIPDA[1];
+    reduce360(rec.STRIKE);
+    if (rec.DIP[0] == 90.0f) {
+      rec.TRUEDIP = 90.0f;
+      set_comment(rec, "vertical plane");
+    } else {
+      rec.TRUEDIP = deg(std::atan(std::tan(rad(rec.DIP[0])) / s));
+    }
+    return true;
+  }
+}
+
+// Two apparent dips in two directions.
+bool convert_two_dips(int idatfmt, KvrRecord& rec) {
+  if (letter_format(idatfmt)) {
+    rec.DIPDA[0] = azimuth(rec.DDIR[0]);
+    rec.DIPDA[1] = azimuth(rec.DDIR[1]);
+  }
+  float a = rad(rec.DIPDA[0] - rec.DIPDA[1]);
+  float s = std::sin(a);
+  float c = std::cos(a);
+  if (s == 0.0f) {
+    same_direction(rec);
+    return false;
+  }
+  float t1 = std::tan(rad(rec.DIP[0]));
+  // A first dip too small for its tangent to be told from 0 counts as 0.
+  bool first_zero = rec.DIP[0] == 0.0f || t1 == 0.0f;
+  if (first_zero && rec.DIP[1] == 0.0f) {
+    horizontal_plane(rec);
+    return true;
+  }
+  if (first_zero) {
+    set_comment(rec, "error: 1st dip = 0 => should be in 2nd position");
+    record_error_head(rec.nread);
+    say("1st data should be in 2nd position");
+    say_value("1st dip =", rec.DIP[0]);
+    return false;
+  }
+  if (rec.DIP[0] == 90.0f || rec.DIP[1] == 90.0f) {
+    bool both = rec.DIP[0] == 90.0f && rec.DIP[1] == 90.0f;
+    set_comment(rec, both ? "error: vertical plane without strike" : "error: inconsistent dips for vertical plane");
+    record_error_head(rec.nread);
+    say(both ? "vertical plane without strike" : "inconsistent dips for vertical plane");
+    say_value("1st dip =", rec.DIP[0]);
+    say_value("2nd dip =", rec.DIP[1]);
+    return false;
+  }
+  float t2 = std::tan(rad(rec.DIP[1]));
+  float r = t2 / t1;
+  float q = (c - r) / s;
+  float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
+  // For an extreme q the arc tangent rounds just past pi/2 and its cosine turns negative;
+  // the true dip lies in [0, 90] whatever the rounding.
+  rec.TRUEDIP = deg(std::atan(t1 / std::fabs(std::cos(b))));
+  rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
+  reduce360(rec.STRIKE);
+  return true;
+}
+
+}  // namespace
+
+bool convert_measurement(int idatfmt, KvrRecord& rec) {
+  bool strike_mode = letter_format(idatfmt) ? rec.DDIR[1] == 'A' : std::fabs(rec.DIP[1]) < tolerance;
+  bool ok = strike_mode ? convert_with_strike(idatfmt, rec) : convert_two_dips(idatfmt, rec);
+  if (!ok) no_conversion_tail();
+  return ok;
+}

@@ -1,0 +1,58 @@
+// The stages of a run (input, checks, conversion, results), shared by the run's source files.
+#pragma once
+
+#include <string_view>
+
+#include "app/run.h"
+
+// Formats 1 and 3 give directions as letters; formats 3 and 4 carry section and depth.
+inline bool letter_format(int idatfmt) { return idatfmt == 1 || idatfmt == 3; }
+inline bool section_format(int idatfmt) { return idatfmt == 3 || idatfmt == 4; }
+
+// Unit of the data file.
+inline constexpr int data_unit = 25;
+
+// Console lines of the run, on the standard output unit.
+void say(std::string_view text);         // a blank and the text
+void say_value(std::string_view label, float v);  // a blank, the label, a blank, the value as f7.1
+void say_dashes();                       // a blank and 43 dashes
+// Opens an error or a warning frame about the record numbered nread.
+void record_error_head(int nread);
+void record_warning_head(int nread);
+// Closes the error frame of a record that is not converted.
+void no_conversion_tail();
+// Sets the record's comment (55 characters).
+void set_comment(KvrRecord& rec, std::string_view text);
+
+// Reads the data file's title and column-name line; false when they cannot be read.
+bool read_data_header(KvrRecord& rec);
+
+enum class RecordRead { read, end, failed };
+// Reads one record in the layout of idatfmt from unit iunit.
+RecordRead read_record(int iunit, int idatfmt, KvrRecord& rec);
+
+// Checks a record that was read; false (after its error frame) when it fails a check.
+bool check_measurement(int idatfmt, KvrRecord& rec);
+// Converts a record that passed the checks; false (after its error frame) when it cannot.
+bool convert_measurement(int idatfmt, KvrRecord& rec);
+
+// Where the results go.
+struct ResultsDestination {
+  int unit = 0;               // results unit: 26 the results file, 6 the screen
+  bool file_open = false;     // the results file was opened in this run
+  bool linteractive = false;  // keyboard data with results on the screen
+};
+inline constexpr int results_unit = 26;
+
+// Opens the results file or chooses the screen.
+void open_results(KvrSettings& set, ResultsDestination& dest);
+// Header and column-name lines (not in the interactive screen variant).
+void write_results_header(const KvrSettings& set, const KvrRecord& rec, const ResultsDestination& dest);
+// The column-name line of the format.
+void write_column_names(const KvrSettings& set, const ResultsDestination& dest);
+// One results record of a converted or of a problematic measurement.
+void write_results_record(const KvrSettings& set, const KvrRecord& rec, const ResultsDestination& dest,
+                          bool converted);
+// Counts of the run and closing of the data and results files.
+void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDestination& dest,
+                      bool data_file_open);
