@@ -13,6 +13,7 @@
 #include "plt_lib/attributes.h"
 #include "plt_lib/draw.h"
 #include "plt_lib/plotattributes.h"
+#include "plt_lib/plotcontrol.h"
 #include "plt_lib/subplots.h"
 #include "support/ghostscript.h"
 
@@ -46,27 +47,14 @@ void PlotTest::TearDown() {
 void PlotTest::open_plot(const std::string& answers, const std::string& name) {
   input(answers);
   std::string field = fit(name, 50);
-  intplinit(field, 3);
+  plinit(field, 3);
   plot_name_ = name;
-  iocom.lplotopen = true;
-  scm2de();
-  for (int s = 1; s <= max_subplots; ++s) {
-    plt1blk.ISUBPLOT = s;
-    sus2de();
-  }
-  plt1blk.ISUBPLOT = 1;
-  float width;
-  lengthcm2de(width, plt2blk.LINEWIDTH);
-  intslinewidth(width);
-  intstextsize(plt2blk.TEXTSIZE);
-  intstextfont(plt2blk.IFONT);
   take_output();
 }
 
 std::vector<std::string> PlotTest::close_plot() {
   input("\n");
-  intplend();
-  iocom.lplotopen = false;
+  plend();
   take_output();
   GsRun run = gs_render(plot_name_);
   EXPECT_TRUE(run.ok()) << plot_name_ << ":\n" << run.output;

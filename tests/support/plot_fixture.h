@@ -12,9 +12,9 @@ class PlotTest : public ConsoleTest {
   void SetUp() override;
   void TearDown() override;
 
-  // Opens the plot file as page control does: the device layer's opening with the given
-  // console answers, then the maps and the line width, text height and font brought into
-  // the new file. Console output is discarded.
+  // Opens the plot file with plinit in mode 3 (no name question; the stored scales and
+  // attributes brought into the new file) with the given console answers. Console output
+  // is discarded.
   void open_plot(const std::string& answers = "\n", const std::string& name = "plot.ps");
   // Closes the plot file (answering the wait for Return), checks that Ghostscript renders
   // it without error, and returns its lines. Console output is discarded.
