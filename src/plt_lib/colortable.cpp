@@ -38,7 +38,6 @@ void number_line(std::string_view text, int value, int width, std::string_view t
 void nb_line(std::string_view text, int value, std::string_view tail = {}) { number_line(text, value, 3, tail); }
 void table_line(std::string_view text, int value, std::string_view tail = {}) { number_line(text, value, 4, tail); }
 
-void dashes(int n = 43) { out(Line().x().rep('-', n)); }
 
 std::size_t slot(int c) { return static_cast<std::size_t>(c); }
 
@@ -87,11 +86,11 @@ bool number_dialogue(int& nb) {
   for (;;) {
     submenuhead(number_id.name, number_id.version, number_id.date);
     setter_text("SETTING THE NUMBER OF COLORS:");
-    dashes();
+    setter_dashes();
     nb_line("max nb of colors ................", max_color_number);
     nb_line("current nb of colors ............", plt2blk.NBCOLOR);
     nb_line("new nb of colors to apply .....10", nb);
-    dashes();
+    setter_dashes();
     setter_text("CANCEL AND EXIT ...............98");
     setter_text("UPDATE AND EXIT ...............99");
     menutail();
@@ -116,17 +115,17 @@ bool rgb_dialogue(int index, std::string& name, float& red, float& green, float&
   for (;;) {
     submenuhead(rgb_id.name, rgb_id.version, rgb_id.date);
     setter_text("               SETTING COLOR               ");
-    dashes();
+    setter_dashes();
     nb_line("max nb of colors ... =", max_color_number);
     nb_line("current nb of colors =", plt2blk.NBCOLOR);
-    dashes();
+    setter_dashes();
     nb_line("MODIFYING SETTING FOR COLOR INDEX =", index);
-    dashes();
+    setter_dashes();
     setter_text("Color name:");
     out(Line().x().a("current =").x().a(pltcharblk.COLORNAM[slot(index)]));
     out(Line().x().a("new     =").x().a(name));
     setter_text("change new name........................20");
-    dashes(41);
+    out(Line().x().rep('-', 41));  // the shorter rule of the colour dialogue
     setter_text("RGB components:");
     rgb_table_head();
     Line current, proposed;
@@ -137,7 +136,7 @@ bool rgb_dialogue(int index, std::string& name, float& red, float& green, float&
     percent_cells(proposed, red, green, blue);
     out(proposed);
     setter_text("change new rgb setting ................30");
-    dashes();
+    setter_dashes();
     setter_text("DO NOT APPLY NEW SETTINGS AND EXIT ....98");
     setter_text("APPLY NEW SETTINGS AND EXIT ...........99");
     menutail();
@@ -178,9 +177,9 @@ void initialise_table() {
 void table_menu_lines() {
   submenuhead(table_id.name, table_id.version, table_id.date);
   setter_text("SETTING COLOR TABLE");
-  dashes();
+  setter_dashes();
   table_line("Current nb of colors:", plt2blk.NBCOLOR);
-  dashes();
+  setter_dashes();
   Line head;
   head.x().a("|").a("index").a("|").a("name", 10).a("|");
   percent_head(head);
@@ -191,11 +190,11 @@ void table_menu_lines() {
     percent_cells(row, c);
     out(row);
   }
-  dashes();
+  setter_dashes();
   table_line("change nb of colors ..........100", plt2blk.NBCOLOR);
   setter_text("set 1 rgb color ..............200");
   setter_text("read color table from file ...300");
-  dashes();
+  setter_dashes();
   setter_text("EXIT ..........................99");
   menutail();
 }
