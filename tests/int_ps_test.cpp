@@ -264,6 +264,7 @@ TEST_F(PsDraw, TextPlacementByJustificationAndAngle) {
       {1, 0, "  N = 12  ", {font, "(  N = 12  ) show"}},
       {-2, 0, "  N = 12  ", {font, "(N = 12)", "dup stringwidth pop -2 div 0 rmoveto", "show"}},
       {-3, 0, "N", {font, "(N)", "dup stringwidth pop -1 div 0 rmoveto", "show"}},
+      {-10, 0, "N", {font, "(N)", "dup stringwidth pop -2 div 0 rmoveto", "show"}, " 100.00  85.82 moveto"},
       {-5, 90, "N", {"  90.00 rotate", font, "(N) show", " -90.00 rotate"}, " 107.09  100.00 moveto"},
       // 1e30 degrees is 120 modulo 360; the half-height shift goes that way too.
       {-5, 1e30f, "N", {" 120.00 rotate", font, "(N) show", "-120.00 rotate"}, " 106.14  103.54 moveto"},
