@@ -75,14 +75,15 @@ bool convert_with_strike(int idatfmt, KvrRecord& rec) {
       horizontal_plane(rec);
       return true;
     }
-    // Once turned, a strike still on the wrong side by less than the tolerance is parallel
-    // to the dip direction: turning it again would go on for ever.
-    if (s < 0.0f && !(turned && -s < sine_tolerance)) {
+    if (s < 0.0f && !turned) {
       reset_strike(rec);
       turned = true;
       continue;
     }
-    if (std::fabs(s) < sine_tolerance) {
+    // A strike still on the wrong side once turned is parallel to the dip direction, or
+    // given by azimuths too large for a turn of 180 degrees to show in single precision:
+    // turning it again would only bring it back, for ever.
+    if (s < sine_tolerance) {
       same_direction(rec);
       return false;
     }
