@@ -254,6 +254,7 @@ struct TextCase {
   float angle;
   std::string text;
   Lines lines;  // after the moveto line
+  std::string moveto = " 100.00  100.00 moveto";
 };
 
 TEST_F(PsDraw, TextPlacementByJustificationAndAngle) {
@@ -263,7 +264,10 @@ TEST_F(PsDraw, TextPlacementByJustificationAndAngle) {
       {1, 0, "  N = 12  ", {font, "(  N = 12  ) show"}},
       {-2, 0, "  N = 12  ", {font, "(N = 12)", "dup stringwidth pop -2 div 0 rmoveto", "show"}},
       {-3, 0, "N", {font, "(N)", "dup stringwidth pop -1 div 0 rmoveto", "show"}},
-      {-5, 90, "N", {"  90.00 rotate", font, "(N) show", " -90.00 rotate"}},
+      {-10, 0, "N", {font, "(N)", "dup stringwidth pop -2 div 0 rmoveto", "show"}, " 100.00  85.82 moveto"},
+      {-5, 90, "N", {"  90.00 rotate", font, "(N) show", " -90.00 rotate"}, " 107.09  100.00 moveto"},
+      // 1e30 degrees is 120 modulo 360; the half-height shift goes that way too.
+      {-5, 1e30f, "N", {" 120.00 rotate", font, "(N) show", "-120.00 rotate"}, " 106.14  103.54 moveto"},
       {-1, -30, "   ", {" -30.00 rotate", font, "( ) show", "  30.00 rotate"}},
       {1, 12345, "", {" 105.00 rotate", font, "() show", "-105.00 rotate"}},
       {-1, 0, "a(b)c\\d (", {font, "(a\\(b\\)c\\\\d \\() show"}},
@@ -283,7 +287,7 @@ TEST_F(PsDraw, TextPlacementByJustificationAndAngle) {
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.justif);
     Lines want = c.lines;
-    want.insert(want.begin(), c.justif == -5 ? " 107.09  100.00 moveto" : " 100.00  100.00 moveto");
+    want.insert(want.begin(), c.moveto);
     ASSERT_LE(k + want.size(), lines.size());
     auto from = lines.begin() + static_cast<std::ptrdiff_t>(k);
     EXPECT_EQ(Lines(from, from + static_cast<std::ptrdiff_t>(want.size())), want);

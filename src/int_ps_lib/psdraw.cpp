@@ -151,15 +151,17 @@ void detext2(float x, float y, std::string_view text) {
   // An angle that is not a number has no direction: the text is drawn unturned.
   const float angle = std::isfinite(plt2blk.TEXTANGLE) ? plt2blk.TEXTANGLE : 0.0f;
 
+  // The shift follows the angle as written: a reduced angle turns the text the same way,
+  // and the sine of a huge angle in single precision would point anywhere.
+  const float written = writable_angle(angle);
   const int v = ja / 4;
   if (v > 0) {
     float d = 0.5f * psparams_90.TEXTSIZEPT * static_cast<float>(v);
-    float a = rad(angle);
+    float a = rad(written);
     x = x + std::sin(a) * d;
     y = y - std::cos(a) * d;
   }
   psmoveto(x, y, 0);
-  const float written = writable_angle(angle);
   if (angle != 0.0f) pswrite(angle_line(written));
   pswrite(std::to_string(font_size()) + " " + font_name() + " findfont exch scalefont setfont");
   psrgbcolor(3);
