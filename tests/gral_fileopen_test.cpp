@@ -76,6 +76,14 @@ TEST_F(FileOpen, OldOpensForReadingAndAFailureWithoutDialogueStops) {
   unit::close(25);
   take_output();
 
+  // a folder is no file to read: the name is asked again
+  name = fit("sub", 12);
+  input("\n\ndata.txt\n");
+  opef2(name, "fracture data input", 25, "old", 0);
+  EXPECT_EQ(name, fit("data.txt", 12));
+  EXPECT_NE(take_output().find(" COULD NOT OPEN fracture data input FILE\n File name = sub "), std::string::npos);
+  unit::close(25);
+
   name = "missing.txt";
   input("\n");
   try {

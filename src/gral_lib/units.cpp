@@ -1,6 +1,7 @@
 #include "gral_lib/units.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -88,6 +89,10 @@ void reset_console() { bind_console(std::cin, std::cout); }
 bool open_read(int u, const std::string& path) {
   if (u == console_in || u == console_out) return false;
   if (table().find(u)) close(u);
+  // A folder opens as a stream here but has no lines: naming one is a failed open, so the
+  // caller asks for another name instead of reading an empty file.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;
   Unit& x = table().slot(u);
   x.buffer = std::make_unique<char[]>(file_buffer_size);
   x.ifile = std::make_unique<std::ifstream>();
