@@ -151,3 +151,23 @@ TEST_F(FileOpen, RetryDialogueOfThePlotFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FileOpen, AFileThatCannotTakeItsLinesIsReportedWhenClosed) {
+  ASSERT_TRUE(unit::open_write(31, "/dev/full"));
+  for (int i = 0; i < 20000; ++i) unit::write_line(31, "a results record that will not fit");
+  input("\n");
+  close_checked(31, "fracture data output ", "kelvst_out.txt");
+  std::string text = take_output();
+  EXPECT_NE(text.find(" COULD NOT WRITE fracture data output FILE\n File name = kelvst_out.txt\n"
+                      " ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)\n"),
+            std::string::npos);
+  EXPECT_FALSE(unit::is_open(31));
+  ASSERT_TRUE(unit::open_write(31, "fine.txt"));
+  unit::write_line(31, "x");
+  close_checked(31, "fracture data output ", "fine.txt");
+  EXPECT_EQ(take_output(), "");
+}
+
+}  // namespace

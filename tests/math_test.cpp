@@ -58,6 +58,13 @@ TEST_F(Angles, ModuloReductions) {
   EXPECT_EQ(mod(-0.00001f), 360.0f);
   EXPECT_EQ(mod(-0.00002f), 359.99997f);
   EXPECT_TRUE(std::signbit(mod(-0.0f)));
+  // absurd azimuths still come back within the period
+  for (float huge : {1.26362182e11f, -1.26362182e11f, 3.0e38f, -3.0e38f}) {
+    EXPECT_GE(mod(huge), 0.0f) << huge;
+    EXPECT_LE(mod(huge), 360.0f) << huge;
+    EXPECT_GT(cmod(huge), -180.0f) << huge;
+    EXPECT_LE(cmod(huge), 180.0f) << huge;
+  }
   EXPECT_EQ(cmod(180.0f), 180.0f);
   EXPECT_EQ(cmod(-180.0f), 180.0f);
   EXPECT_EQ(cmod(190.0f), -170.0f);

@@ -103,7 +103,7 @@ void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDesti
   }
   // Only a file this run opened is closed and reported.
   if (dest.file_open) {
-    unit::close(dest.unit);
+    close_checked(dest.unit, "fracture data output ", set.outfile);
     dest.file_open = false;
     say(Line().a("output file").x().a(trimmed(set.outfile)).x().a("closed").str());
   }

@@ -106,6 +106,15 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
   err(Line().x().rep('-', 43));
 }
 
+void close_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
+  if (unit::close(iunit)) return;
+  errorhead("close_checked", "1.0 ", "2026-12-07");
+  err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
+  err(Line().x().a("File name =").x().a(trimmed(cfile)));
+  err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
+  errortail00();
+}
+
 void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode) {
   std::string field = fit(cfile, name_field);
   std::string_view desc = trimmed(cdesc);

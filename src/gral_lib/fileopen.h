@@ -14,3 +14,6 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
            std::string_view caction, int imode, int igrav, int& istat);
 // imode 0: frame and name dialogue, asked again until a file opens; other: a failure stops.
 void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode);
+// Closes a file written on iunit and reports, in an error frame, when not everything written
+// reached it (a full disk), so that an incomplete file is never passed over in silence.
+void close_checked(int iunit, std::string_view cdesc, std::string_view cfile);

@@ -110,16 +110,19 @@ bool open_write_new(int u, const std::string& path) { return open_output(u, path
 
 bool open_write(int u, const std::string& path) { return open_output(u, path, false); }
 
-void close(int u) {
-  if (u == console_in || u == console_out) return;
+bool close(int u) {
+  if (u == console_in || u == console_out) return true;
   Unit* x = table().find(u);
-  if (!x) return;
+  if (!x) return true;
+  bool ok = true;
   if (x->ofile) {
     x->ofile->flush();
     x->ofile->close();
+    ok = !x->ofile->fail();
   }
   if (x->ifile) x->ifile->close();
   *x = Unit{};
+  return ok;
 }
 
 bool is_open(int u) { return u == console_in || u == console_out || table().find(u) != nullptr; }

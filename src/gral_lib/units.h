@@ -23,7 +23,8 @@ bool open_read(int u, const std::string& path);
 bool open_write_new(int u, const std::string& path);
 bool open_write(int u, const std::string& path);
 // Closes unit u (flushing a file written); nothing happens when it is not open or is a console unit.
-void close(int u);
+// Returns false when a file written could not take everything written to it (a full disk).
+bool close(int u);
 bool is_open(int u);
 
 // Writes one line (the text and a line end) on unit u.

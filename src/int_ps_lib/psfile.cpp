@@ -66,6 +66,9 @@ std::string page_line(int page, int w) {
 std::size_t format_slot() { return static_cast<std::size_t>(psparams_90.IPAGEFMT - 1); }
 
 // The page format stored in the page-format file, or 0 when it is missing or unusable.
+// The name the plot file was opened with, for a report when it cannot be written whole.
+std::string plot_file_name;
+
 int read_page_format() {
   std::string name(page_format_file);
   int istat = 0;
@@ -213,6 +216,7 @@ void intplinit(std::string& cfile, int mode) {
   if (rewrite) write_page_format();
 
   opef1(cfile, "PostScript plot", psparams_90.IUNITPS, "unknown", "write", mode % 2, 1, istat);
+  plot_file_name = cfile;
 
   psparams_90.IPAGE = 1;
   psparams_90.LPATHOPEN = 0;
@@ -245,7 +249,7 @@ void intplend() {
   put_wide(pages, psparams_90.IPAGE, 3);
   pswrite(pages);
   pswrite("%%EOF");
-  unit::close(psparams_90.IUNITPS);
+  if (unit::is_open(psparams_90.IUNITPS)) close_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name);
   text_line("The PostScript plot file is closed");
   dollar_line();
   banner_line("END OF PLOT");

@@ -11,9 +11,12 @@ AngleRad anglerad;
 namespace {
 
 // x - w p with w the quotient x / p truncated towards zero; the product is rounded first.
+// A quotient of 2^23 or more is already whole, but w p then rounds far from x and the
+// difference is no remainder at all; the exact remainder keeps the result within the period.
 float reduce_step(float x, float p) {
   float q = x / p;
-  float w = std::fabs(q) >= 8388608.0f ? q : std::trunc(q);
+  if (std::fabs(q) >= 8388608.0f) return std::fmod(x, p);
+  float w = std::trunc(q);
   float wp = w * p;
   return x - wp;
 }
