@@ -11,11 +11,8 @@ namespace {
 
 constexpr std::size_t name_field = 250;
 
-struct Ident {
-  std::string_view name, version, date;
-};
-constexpr Ident id_opef1{"opef1", "1.2 ", "2024-10-22"};
-constexpr Ident id_opef2{"opef2", "5.3 ", "2024-10-22"};
+constexpr RoutineId id_opef1{"opef1", "1.2 ", "2024-10-22"};
+constexpr RoutineId id_opef2{"opef2", "5.3 ", "2024-10-22"};
 
 void out(std::string_view t) { unit::write_line(iocom.iuout, t); }
 void err(std::string_view t) { unit::write_line(iocom.iuerrout, t); }
@@ -27,7 +24,7 @@ std::string_view strip_trailing(std::string_view s) {
 
 std::string name_question(std::string_view desc) { return fit(std::string(desc) + " file name", 40); }
 
-void opening_frame(const Ident& id, std::string_view desc) {
+void opening_frame(const RoutineId& id, std::string_view desc) {
   submenuhead(id.name, id.version, id.date);
   out(Line().x().a("OPENING").x().a(desc).x().a("FILE"));
   menutail();

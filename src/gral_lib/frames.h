@@ -3,6 +3,11 @@
 
 #include <string_view>
 
+// Name, version text and date text of a routine, shown in the heads of its frames.
+struct RoutineId {
+  std::string_view name, version, date;
+};
+
 // Title block of a routine's menu, help or notice on the standard output unit.
 void submenuhead(std::string_view cname, std::string_view cversion, std::string_view cdate);
 // Title block of the main program's menus on the standard output unit.

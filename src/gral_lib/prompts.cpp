@@ -11,18 +11,15 @@
 
 namespace {
 
-struct Ident {
-  std::string_view name, version, date;
-};
 
-constexpr Ident id_ininteg1{"ininteg1   ", " 1.2", "2024-02-05"};
-constexpr Ident id_inintegdef{"inintegdef ", " 1.4", "2024-02-05"};
-constexpr Ident id_inintegvin1{"inintegvin1", " 1.2", "2024-02-05"};
-constexpr Ident id_inintegvindef{"inintegvindef", " 1.4", "2024-02-05"};
-constexpr Ident id_inrealdef{"inrealdef  ", " 1.3", "2024-02-05"};
-constexpr Ident id_inrealvindef{"inrealvindef", " 1.6", "2024-02-05"};
-constexpr Ident id_inlogicdef{"inlogicdef ", " 1.4", "2024-02-05"};
-constexpr Ident id_inlogicdef2{"inlogicdef2", " 1.0", "08-03-2000"};
+constexpr RoutineId id_ininteg1{"ininteg1   ", " 1.2", "2024-02-05"};
+constexpr RoutineId id_inintegdef{"inintegdef ", " 1.4", "2024-02-05"};
+constexpr RoutineId id_inintegvin1{"inintegvin1", " 1.2", "2024-02-05"};
+constexpr RoutineId id_inintegvindef{"inintegvindef", " 1.4", "2024-02-05"};
+constexpr RoutineId id_inrealdef{"inrealdef  ", " 1.3", "2024-02-05"};
+constexpr RoutineId id_inrealvindef{"inrealvindef", " 1.6", "2024-02-05"};
+constexpr RoutineId id_inlogicdef{"inlogicdef ", " 1.4", "2024-02-05"};
+constexpr RoutineId id_inlogicdef2{"inlogicdef2", " 1.0", "08-03-2000"};
 
 constexpr std::string_view dots = " ..........................................";
 constexpr std::size_t number_field = 20;
@@ -48,7 +45,7 @@ bool is_empty_answer(const std::string& field) {
 
 void question(std::string_view prompt) { out(Line().x().a("Enter").x().a(prompt)); }
 
-void could_not_read(const Ident& id, std::string_view prompt) {
+void could_not_read(const RoutineId& id, std::string_view prompt) {
   errorhead(id.name, id.version, id.date);
   out(Line().x().a("could not read").x().a(prompt));
   out(" ==> RETRYING");
@@ -138,7 +135,7 @@ void echo_text(const std::string& v) { out(Line().x().a("New value =").x().a(v))
 const char* yes_no(bool v) { return v ? "Yes" : "No "; }
 
 // The shared road of the integer prompts; range and default are optional.
-void ask_integer(const Ident& id, int& iv, std::string_view ctext, const int* idef, const int* range, int& istat) {
+void ask_integer(const RoutineId& id, int& iv, std::string_view ctext, const int* idef, const int* range, int& istat) {
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   for (;;) {
@@ -174,7 +171,7 @@ void ask_integer(const Ident& id, int& iv, std::string_view ctext, const int* id
   }
 }
 
-void ask_real(const Ident& id, float& rv, std::string_view ctext, const float& rdef, const float* range, int& istat) {
+void ask_real(const RoutineId& id, float& rv, std::string_view ctext, const float& rdef, const float* range, int& istat) {
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   RealField rfield{}, dfield{};
@@ -219,7 +216,7 @@ void ask_real(const Ident& id, float& rv, std::string_view ctext, const float& r
   }
 }
 
-void help_frame(const Ident& id, int iuout) {
+void help_frame(const RoutineId& id, int iuout) {
   static constexpr std::string_view help[] = {
       "   To         type           ", "-----------------------------", "get help      h or H         ",
       "answer Yes    y or Y or 1    ", "answer No     n or N or 0    ", "use default   Carriage Return",
@@ -243,7 +240,7 @@ YesNo judge(char c) {
 
 // The shared road of the two yes/no prompts. always_all: inlogicdef2's way of writing
 // every line whatever the output level, on the caller's units.
-void ask_yes_no(const Ident& id, bool& lv, std::string_view ctext, const bool& ldef, int iuin, int iuout,
+void ask_yes_no(const RoutineId& id, bool& lv, std::string_view ctext, const bool& ldef, int iuin, int iuout,
                 bool always_all, std::string_view again) {
   auto put = [iuout](std::string_view t) { unit::write_line(iuout, t); };
   std::string_view prompt = trimmed(ctext);

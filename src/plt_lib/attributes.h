@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "gral_lib/frames.h"
+
 constexpr int max_color_number = 18;  // colour numbers run from 0 to 18
 
 // Current drawing attributes and colour table. Written only by the attribute setters,
@@ -41,10 +43,6 @@ struct ColorEntry {
 // The 19 colours, numbers 0 to 18, that the colour table sets up at initialisation.
 extern const std::array<ColorEntry, max_color_number + 1> default_color_table;
 
-// Name, version text and date text of a routine, shown in the heads of its frames.
-struct RoutineId {
-  std::string_view name, version, date;
-};
 
 // What one single-value attribute setter adds to the common steps. Hooks left empty do
 // nothing. T is float or std::int32_t.
