@@ -1,0 +1,145 @@
+#include "histo_lib/setter_steps.h"
+
+#include <algorithm>
+
+#include "gral_lib/format.h"
+#include "gral_lib/units.h"
+#include "histo_lib/setters.h"
+
+void hst_say(std::span<const HstItem> items) {
+  Line l;
+  for (const HstItem& item : items) {
+    l.x();
+    switch (item.kind) {
+      case HstItem::text: l.a(item.t); break;
+      case HstItem::integer: l.i(item.i, item.width); break;
+      case HstItem::real: l.f(item.r, 12, 3); break;
+    }
+  }
+  unit::write_line(iocom.iuout, l);
+}
+
+void hst_say(std::initializer_list<HstItem> items) { hst_say(std::span<const HstItem>(items.begin(), items.size())); }
+
+void hst_dashes(int n) { unit::write_line(iocom.iuout, Line().x().rep('-', n)); }
+
+void hst_menu_title(std::string_view title) {
+  hst_dashes();
+  hst_say({title});
+  hst_dashes();
+}
+
+void hst_menu_counts(int nb, std::string_view nb_caption) {
+  hst_say({nb_caption, nb});
+  hst_say({"Current nb of histograms:", blkhst8.NBHST});
+  hst_say({"Maximum nb of histograms:", max_histograms});
+}
+
+void hst_error_head(const RoutineId& id) { errorhead(id.name, id.version, id.date); }
+
+void hst_warning_head(const RoutineId& id) { warninghead(id.name, id.version, id.date); }
+
+void hst_bad_nb_lines(const RoutineId& id, int nb, NbOrder order) {
+  hst_error_head(id);
+  const HstItem maximum[] = {"maximum number of histograms =", max_histograms};
+  const HstItem current[] = {"current number of histograms =", blkhst8.NBHST};
+  const HstItem number[] = {"histogram nb =", nb};
+  using Three = std::span<const HstItem>[3];
+  const Three lines_by_order[] = {{maximum, current, number}, {number, current, maximum}, {current, maximum, number}};
+  for (std::span<const HstItem> line : lines_by_order[static_cast<int>(order)]) hst_say(line);
+  hst_say({"nb is outside [", 1, ",", blkhst8.NBHST, "]"});
+}
+
+bool hst_check_nb(const RoutineId& id, int nb, NbOrder order, std::string_view last_line) {
+  if (hst_in_use(nb)) return true;
+  hst_bad_nb_lines(id, nb, order);
+  hst_say({last_line});
+  errortail00();
+  return false;
+}
+
+bool hst_check_nb_or_add(const RoutineId& id, int& nb, int& work_mode, bool choose_axis) {
+  if (hst_in_use(nb)) return true;
+  hst_bad_nb_lines(id, nb, NbOrder::nb_first);
+  int count = blkhst8.NBHST + 1;
+  int count_mode = 0;
+  shstnb(count, count_mode);
+  nb = blkhst8.NBHST;
+  if (choose_axis && hst_in_use(nb)) {
+    int ix = nb;
+    int axis_mode = 0;
+    shstxind(ix, nb, axis_mode);
+  }
+  hst_say({"==> RESET histogram nb =", nb});
+  errortail00();
+  hst_open_menu(work_mode);
+  return hst_in_use(nb);
+}
+
+HstValue hst_value_source(int mode) {
+  if (mode == 4 || mode == 5) return HstValue::defaults;
+  if (mode == 2 || mode == 3) return HstValue::stored;
+  return HstValue::given;
+}
+
+namespace {
+
+bool accepted(const CodeSetter& s, int code) { return std::ranges::find(s.codes, code) != s.codes.end(); }
+
+// Warning frame of a refused code: the value, the range, and the closing line or lines.
+void refused_code(const CodeSetter& s, int code, std::span<const HstItem> range) {
+  hst_warning_head(s.id);
+  hst_say({s.value_caption, code});
+  if (s.outside_line) hst_say({"outside"});
+  hst_say(range);
+}
+
+}  // namespace
+
+void run_code_setter(const CodeSetter& s, int& value, int nb, int mode) {
+  if (!hst_check_nb(s.id, nb, NbOrder::nb_first, "==> NO ACTION")) return;
+  std::int32_t& stored = (blkhst8.*s.field)[nb - 1];
+
+  int work = value;
+  switch (hst_value_source(mode)) {
+    case HstValue::defaults: work = s.default_value; break;
+    case HstValue::stored: work = stored; break;
+    case HstValue::given:
+      if (!accepted(s, work)) {
+        const bool beyond = work < s.codes.front() || work > s.codes.back();
+        refused_code(s, work, beyond ? s.bounds_line : s.range_line);
+        work = s.default_value;
+        hst_say({s.reset_caption, work});
+        warningtail00();
+      }
+      break;
+  }
+
+  if (hst_even(mode)) {
+    hst_menu(
+        s.id,
+        [&] {
+          hst_menu_title(s.title);
+          hst_menu_counts(nb);
+          hst_dashes();
+          hst_say({s.current_caption, stored});
+          hst_say({s.new_caption, work});
+          hst_dashes();
+          for (std::string_view line : s.code_lines) hst_say({line});
+          hst_dashes();
+          hst_say({"SET & EXIT ...................99"});
+        },
+        [&](int choice) {
+          if (accepted(s, choice)) {
+            work = choice;
+            return;
+          }
+          refused_code(s, choice, s.range_line);
+          hst_say({"==> NO ACTION"});
+          warningtail00();
+        });
+  }
+
+  stored = work;
+  value = work;
+}
