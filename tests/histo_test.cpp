@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "gral_lib/console.h"
+#include "histo_lib/setters.h"
+#include "histo_lib/store.h"
+#include "plt_lib/attributes.h"
+#include "support/console_capture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+constexpr float nan_value = std::numeric_limits<float>::quiet_NaN();
+
+class Histo : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    iocom.lpause = false;
+    fresh();
+  }
+  // A store just initialised as at start, with no histogram in use.
+  void fresh() {
+    plt2blk.NBCOLOR = 18;
+    plt2blk.IFILLCOLOR = 2;
+    blkhst8 = Blkhst8{};
+    int sw = 3;
+    shstall(sw, 5);
+    take_output();
+  }
+  // n histograms in use, histogram h on x axis h.
+  void use(int n) {
+    shstnb(n, 1);
+    for (int h = 1; h <= n; ++h) {
+      int ix = h;
+      shstxind(ix, h, 1);
+    }
+  }
+  void binning(int nb, float xmin, float xmax, int nbin, int nxtic = 1, int mode = 1, std::string label = "Dip") {
+    int nxlab = 3;
+    label.resize(35, ' ');
+    shstxbin2(xmin, xmax, nbin, nxtic, nxlab, label, nb, mode);
+  }
+  int count(int nb, int bin) const { return blkhst8.NYCTHST0[nb - 1][bin - 1]; }
+  void add(int nb, float v) { hstadd(&v, 1, nb); }
+};
+
+TEST_F(Histo, InitialisationWritesEverySlotAndKeepsTheData) {
+  EXPECT_EQ(blkhst8.NBHST, 0);
+  for (int k = 1; k <= max_histograms; ++k) {
+    EXPECT_EQ(blkhst8.ITYPEHST0[k - 1], -1);
+    EXPECT_EQ(blkhst8.IXHST0[k - 1], k);
+    EXPECT_EQ(hst_edge(2, k), 10.0f);
+  }
+  EXPECT_EQ(hst_label(3, 1), "-X" + std::string(23, ' '));
+  use(1);
+  binning(1, 0, 90, 18);
+  add(1, 5);
+  int sw = -1;
+  shstall(sw, 5);
+  EXPECT_EQ(sw, 1);
+  const std::string out = take_output();
+  EXPECT_TRUE(has(out, " HISTOGRAMS INITIALIZATION\n"));
+  EXPECT_TRUE(has(out, " INITIALISING NB OF HISTOGRAMS TO:   0\n"));
+  EXPECT_TRUE(has(out, " modification switch          =  -1\n is outside [   0 ,   3 ]\n"));
+  EXPECT_EQ(count(1, 2), 1);
+  EXPECT_EQ(blkhst8.NTOTHST0[0], 1);
+  EXPECT_EQ(blkhst8.NBINHST0[0], 1);
+  EXPECT_EQ(hst_edge(3, 1), 10.0f);  // the third edge is kept, only edges 1 and 2 are written
+}
+
+// Where each value goes on 0 to 90 in 18 bins, and what is reported.
+struct AddCase {
+  float v;
+  int bin;  // 0: rejected
+  const char* report;
+};
+
+TEST_F(Histo, AddSortsValuesWithSinglePrecisionTolerances) {
+  const AddCase cases[] = {
+      {0, 1, nullptr},
+      {5, 2, nullptr},
+      {85, 18, nullptr},
+      {90, 18, nullptr},
+      {-0.000001f, 1, nullptr},
+      {90.000008f, 18, "Value above highest histogram bin"},
+      {-0.000005f, 1, "Value below lowest histogram bin"},
+      {90.0001f, 0, "VALUE ABOVE HIGHEST HISTOGRAM BIN"},
+      {-0.00002f, 0, "VALUE BELOW LOWEST HISTOGRAM BIN"},
+      {nan_value, 0, "VALUE ABOVE HIGHEST HISTOGRAM BIN"},
+  };
+  use(2);
+  binning(1, 0, 90, 18);
+  binning(2, 0, 360, 36);
+  for (const AddCase& c : cases) {
+    SCOPED_TRACE(c.v);
+    hstclear(1);
+    add(1, c.v);
+    const std::string out = take_output();
+    EXPECT_EQ(out.empty(), c.report == nullptr) << out;
+    if (c.report) {
+      EXPECT_TRUE(has(out, std::string(" ") + c.report + "\n")) << out;
+    }
+    EXPECT_EQ(blkhst8.NTOTHST0[0], c.bin ? 1 : 0);
+    EXPECT_EQ(blkhst8.NREJHST0[0], c.bin ? 0 : 1);
+    if (c.bin) {
+      EXPECT_EQ(count(1, c.bin), 1);
+      EXPECT_EQ(blkhst8.SUMHST0[0], c.v);  // the value itself, not the edge
+    }
+    EXPECT_EQ(blkhst8.ITYPEHST0[0], 1);
+  }
+  add(1, 90.000008f);
+  EXPECT_TRUE(has(take_output(), " Value above highest histogram bin\n  but close enough\n Histogram number =   1\n"
+                                 " X axis label     = Dip                      \n"
+                                 " highest bin value =       90.000\n Value            =       90.000\n"
+                                 " ==> Value added to last bin\n"));
+  // At 360 the tolerances vanish in the rounding: 360 is kept, the next float is not.
+  add(2, 360.0f);
+  EXPECT_EQ(count(2, 36), 1);
+  EXPECT_TRUE(take_output().empty());
+  add(2, std::nextafter(360.0f, 400.0f));
+  EXPECT_EQ(blkhst8.NREJHST0[1], 1);
+}
+
+TEST_F(Histo, SharedAxisKeepsCountsApartAndClearKeepsBinsAboveTheBinning) {
+  use(2);
+  int ix = 1, nb = 2;
+  shstxind(ix, nb, 1);
+  binning(1, 0, 90, 18);
+  EXPECT_EQ(blkhst8.NBINHST0[0], 18);
+  add(1, 7);
+  add(2, 47);
+  EXPECT_EQ(count(1, 2), 1);
+  EXPECT_EQ(count(2, 2), 0);
+  EXPECT_EQ(count(2, 10), 1);
+  blkhst8.NYCTHST0[0][18] = 7;  // bin 19, beyond the 18 in use
+  hstclear(1);
+  EXPECT_EQ(count(1, 2), 0);
+  EXPECT_EQ(count(1, 19), 7);
+  EXPECT_EQ(blkhst8.ITYPEHST0[0], 0);
+}
+
+TEST_F(Histo, CompletionByExtremaType) {
+  use(1);
+  binning(1, 0, 30, 3);
+  for (int type = 0; type <= 3; ++type) {
+    SCOPED_TRACE(type);
+    shstyextype(type, 1, 1);
+    float ymin = -1, ymax = 20;
+    int nb = 1;
+    shstyext(ymin, ymax, nb, 1);
+    hstclear(1);
+    for (float v : {5.0f, 15.0f, 15.0f, 25.0f}) add(1, v);
+    hstcompend(1);
+    EXPECT_TRUE(take_output().empty());
+    EXPECT_EQ(blkhst8.MODEHST0[0], 2);
+    EXPECT_EQ(blkhst8.MINIHST0[0], 1);
+    EXPECT_EQ(blkhst8.AVGHST0[0], 15.0f);
+    EXPECT_EQ(hst_label(6, 1), "N = 4" + std::string(20, ' '));
+    EXPECT_EQ(blkhst8.ONLABELHST0[0][5], 0);
+    EXPECT_EQ(blkhst8.ITYPEHST0[0], 2);
+    EXPECT_EQ(blkhst8.YMINHST0[0], type >= 2 ? 1.0f : -1.0f);
+    EXPECT_EQ(blkhst8.YMAXHST0[0], type % 2 ? 2.0f : 20.0f);
+  }
+  hstclear(1);
+  hstcompend(1);
+  const std::string out = take_output();
+  EXPECT_TRUE(has(out, " nb of retained data    =   0\n nb of rejected data    =   0\n"
+                       " ==> SETTING AVERAGE    =        0.000\n"));
+  EXPECT_EQ(blkhst8.AVGHST0[0], 0.0f);
+  EXPECT_EQ(blkhst8.YMAXHST0[0], 0.0f);
+  EXPECT_EQ(hst_label(6, 1).substr(0, 6), "N = 0 ");
+}
+
+TEST_F(Histo, BinEdgesAreASinglePrecisionRunningSum) {
+  use(1);
+  binning(1, 0, 1, 10);
+  auto edge = [](int k) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10f", static_cast<double>(hst_edge(k, 1)));
+    return std::string(text);
+  };
+  EXPECT_EQ(edge(4), "0.3000000119");
+  EXPECT_EQ(edge(10), "0.9000000954");
+  EXPECT_EQ(hst_edge(11, 1), 1.0f);
+  binning(1, 0, 90, 18, 25);  // bins within a tic beyond the bins: reset silently, no menu
+  EXPECT_TRUE(has(take_output(), " ==> RESET nb of intervals within tics =  18\n"));
+  EXPECT_EQ(blkhst8.NXTICHST0[0], 18);
+}
+
+// Values that the binning checks refuse in mode 1: each is reset and the menu opens.
+struct BinningReset {
+  float xmin, xmax;
+  int nbin;
+  float stored_xmin, stored_xmax;
+  int stored_nbin;
+  const char* line;
+};
+
+TEST_F(Histo, RefusedBinningIsResetAndOpensTheMenu) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const BinningReset cases[] = {
+      {0, 90, 0, 0, 90, 180, " ==> RESET nb of intervals to max = 180"},
+      {0, 90, 200, 0, 90, 180, " ==> RESET nb of intervals to max = 180"},
+      {5, 5, 18, 0, 10, 18, " xmin > xmax"},
+      {nan_value, 10, 18, 0, 10, 18, " xmin > xmax"},
+      {0, inf, 18, 0, 10, 18, " xmin > xmax"},
+      {-3e38f, 3e38f, 18, 0, 10, 18, " xmin > xmax"},
+  };
+  use(1);
+  for (const BinningReset& c : cases) {
+    SCOPED_TRACE(c.line);
+    input("99\n");
+    binning(1, c.xmin, c.xmax, c.nbin);
+    const std::string out = take_output();
+    EXPECT_TRUE(has(out, std::string(c.line) + "\n"));
+    EXPECT_TRUE(has(out, " Enter your choice\n"));
+    EXPECT_EQ(hst_edge(1, 1), c.stored_xmin);
+    EXPECT_EQ(hst_edge(c.stored_nbin + 1, 1), c.stored_xmax);
+    EXPECT_EQ(blkhst8.NBINHST0[0], c.stored_nbin);
+  }
+}
+
+TEST_F(Histo, WidthCommandSetsTheCountAndSaturates) {
+  use(1);
+  struct {
+    const char* width;
+    int nbin;
+    bool adjusted;
+  } const cases[] = {{"7", 12, true}, {"100", 180, false}, {"1e-30", 180, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
+    binning(1, 0, 90, 18);
+    input("500\n-1\n" + std::string(c.width) + "\n99\n");
+    binning(1, 0, 90, 18, 1, 2);
+    const std::string out = take_output();
+    EXPECT_TRUE(has(out, " REQUIRED interval size > 0\n"));
+    EXPECT_EQ(has(out, " adjusted interval width"), c.adjusted);
+    EXPECT_EQ(blkhst8.NBINHST0[0], c.nbin);
+  }
+  binning(1, 0, 90, 18);
+  input("500\n7\n99\n");
+  binning(1, 0, 90, 18, 1, 2);
+  EXPECT_TRUE(has(take_output(), " adjusted interval width        7.500\n"));
+  EXPECT_EQ(hst_edge(2, 1), 7.5f);
+  EXPECT_EQ(hst_edge(13, 1), 90.0f);
+}
+
+TEST_F(Histo, LabelSetter) {
+  use(1);
+  std::string text = "N = 1234" + std::string(47, ' ');
+  int on = 1, slot = 6;
+  shstlabel(text, on, slot, 1, 1);
+  EXPECT_EQ(hst_label(6, 1), "N = 1234" + std::string(17, ' '));
+  EXPECT_EQ(blkhst8.ONLABELHST0[0][5], 1);
+  // A refused slot fetches label 6 into the caller's text and opens the menu even in mode 1;
+  // moving to slot 3 there stores what was shown into label 3.
+  text = std::string(35, 'Z');
+  slot = 9;
+  input("1\n3\n99\n");
+  shstlabel(text, on, slot, 1, 1);
+  EXPECT_TRUE(has(take_output(), " ==> label number reset to =   6\n"));
+  EXPECT_EQ(slot, 3);
+  EXPECT_EQ(text, "N = 1234" + std::string(27, ' '));
+  EXPECT_EQ(hst_label(3, 1), hst_label(6, 1));
+}
+
+TEST_F(Histo, FillColourIsTestedByThePlotEngineAndLeavesThePlotColour) {
+  use(1);
+  int col = 25;
+  shstfillcolor(col, 1, 1);
+  EXPECT_EQ(col, 6);  // 25 modulo 19
+  EXPECT_EQ(blkhst8.IPLFLCOLHST0[0], 6);
+  EXPECT_EQ(plt2blk.IFILLCOLOR, 2);
+}
+
+// Every setter over the setter modes: one row per setter.
+struct SetterRow {
+  const char* name;
+  std::function<void(int& value, int nb, int mode)> call;
+  int (*stored)();
+  int bad;        // a value the setter refuses in mode 1 (0 with no test)
+  int reset;      // what it becomes
+  bool menu;      // the refusal opens the menu
+  const char* init_line;  // written under the menu head in mode 5
+};
+
+std::string label_text(35, ' ');
+int label_slot = 2;
+
+const SetterRow setter_rows[] = {
+    {"shstnb", [](int& v, int, int m) { shstnb(v, m); }, [] { return blkhst8.NBHST; }, 13, 12, true,
+     " INITIALISING NB OF HISTOGRAMS TO:   0"},
+    {"shstxind", [](int& v, int nb, int m) { shstxind(v, nb, m); }, [] { return blkhst8.IXHST0[1]; }, 0, 2, true,
+     " INITIALISING X AXIS INDEX OF HISTOGRAM NB:   2"},
+    {"shstxbin2",
+     [](int& v, int nb, int m) {
+       float xmin = 0, xmax = 90;
+       int nxtic = 1, nxlab = 1;
+       shstxbin2(xmin, xmax, v, nxtic, nxlab, label_text, nb, m);
+     },
+     [] { return blkhst8.NBINHST0[1]; }, 0, 180, true, " INITIALISING X AXIS OF HISTOGRAM NB:   2"},
+    {"shstyextype", shstyextype, [] { return blkhst8.NYEXTYPHST0[1]; }, 4, 0, false, nullptr},
+    {"shstyext",
+     [](int& v, int nb, int m) {
+       float ymin = 0, ymax = static_cast<float>(v);
+       shstyext(ymin, ymax, nb, m);
+       v = static_cast<int>(ymax);
+     },
+     [] { return static_cast<int>(blkhst8.YMAXHST0[1]); }, 0, 0, false, nullptr},
+    {"shstplotype", shstplotype, [] { return blkhst8.IPLTYPEHST0[1]; }, 10, 1, false, nullptr},
+    {"shstplotstyle", shstplotstyle, [] { return blkhst8.IPLSTYLEHST0[1]; }, 5, 11, false, nullptr},
+    {"shstfillcolor", shstfillcolor, [] { return blkhst8.IPLFLCOLHST0[1]; }, -3, 1, false, nullptr},
+    {"shstlabel", [](int& v, int nb, int m) { shstlabel(label_text, v, label_slot, nb, m); },
+     [] { return blkhst8.ONLABELHST0[1][1]; }, 2, 0, true, " INITIALIZING HISTOGRAM FRAME: label"},
+};
+
+TEST_F(Histo, SetterModeMatrix) {
+  for (const SetterRow& row : setter_rows) {
+    SCOPED_TRACE(row.name);
+    fresh();
+    use(3);
+    int value = row.stored();
+    const int before = value;
+    row.call(value, 2, 3);  // fetch: silent, nothing changes
+    EXPECT_EQ(take_output(), "");
+    EXPECT_EQ(value, before);
+    row.call(value, 2, 5);  // default: silent but for the initialising line
+    Lines lines = take_lines();
+    EXPECT_EQ(lines.size(), row.init_line ? 4u : 0u);
+    if (row.init_line) {
+      EXPECT_EQ(lines.back(), row.init_line);
+    }
+    EXPECT_EQ(row.stored(), value);
+    if (row.bad || row.reset) {
+      value = row.bad;
+      input("99\n");
+      row.call(value, 2, 1);
+      EXPECT_EQ(has(take_output(), " Enter your choice\n"), row.menu);
+      EXPECT_EQ(value, row.reset);
+      EXPECT_EQ(row.stored(), row.reset);
+    }
+  }
+}
+
+// A bad histogram number: no action, or one histogram added through the count menu.
+TEST_F(Histo, BadHistogramNumber) {
+  for (const SetterRow& row : setter_rows) {
+    if (std::string(row.name) == "shstnb") continue;
+    for (int nbhst : {3, 12}) {
+      SCOPED_TRACE(std::string(row.name) + " with " + std::to_string(nbhst));
+      fresh();
+      use(nbhst);
+      const bool adds = row.name == std::string("shstxind") || row.name == std::string("shstxbin2") ||
+                        row.name == std::string("shstyext");
+      int value = 1;
+      input("99\n99\n99\n");
+      row.call(value, nbhst + 1, 5);
+      const std::string out = take_output();
+      const std::string added = nbhst == 12 ? " ==> RESET histogram nb =  12\n" : " ==> RESET histogram nb =   4\n";
+      EXPECT_TRUE(has(out, adds ? added : " ==> NO ACTION\n")) << out;
+      EXPECT_EQ(blkhst8.NBHST, adds ? std::min(nbhst + 1, 12) : nbhst);
+      EXPECT_EQ(has(out, " ==> RESET nb of histogram to max=  12\n"), adds && nbhst == 12);
+    }
+  }
+  fresh();
+  use(3);
+  blkhst8.NTOTHST0[0] = 5;
+  hstclear(4);
+  hstcompend(0);
+  EXPECT_EQ(blkhst8.NTOTHST0[0], 5);
+  EXPECT_TRUE(has(take_output(), " nb is outside [   1 ,   3 ]\n ==> EXITING WITHOUT ACTION\n"));
+  fresh();
+  float xmin, xmax, ymin, ymax;
+  int nb = 1;
+  ghstsize(xmin, xmax, ymin, ymax, nb);  // no histogram in use: an empty box
+  EXPECT_EQ(nb, 0);
+  EXPECT_EQ(xmax, 10.0f);
+  EXPECT_EQ(ymax, 10.0f);
+}
+
+}  // namespace
