@@ -193,7 +193,9 @@ TEST_F(Histo, BinEdgesAreASinglePrecisionRunningSum) {
   EXPECT_EQ(edge(10), "0.9000000954");
   EXPECT_EQ(hst_edge(11, 1), 1.0f);
   binning(1, 0, 90, 18, 25);  // bins within a tic beyond the bins: reset silently, no menu
-  EXPECT_TRUE(has(take_output(), " ==> RESET nb of intervals within tics =  18\n"));
+  const std::string out = take_output();
+  EXPECT_TRUE(has(out, " ==> RESET nb of intervals within tics =  18\n"));
+  EXPECT_FALSE(has(out, " Enter your choice\n"));
   EXPECT_EQ(blkhst8.NXTICHST0[0], 18);
 }
 
@@ -370,6 +372,13 @@ TEST_F(Histo, BadHistogramNumber) {
       EXPECT_TRUE(has(out, adds ? added : " ==> NO ACTION\n")) << out;
       EXPECT_EQ(blkhst8.NBHST, adds ? std::min(nbhst + 1, 12) : nbhst);
       EXPECT_EQ(has(out, " ==> RESET nb of histogram to max=  12\n"), adds && nbhst == 12);
+      // The count menu, the x-axis menu of the binning setter, then the setter's own menu
+      // even though the mode was odd.
+      std::size_t menus = 0;
+      for (std::size_t at = out.find(" Enter your choice"); at != std::string::npos;
+           at = out.find(" Enter your choice", at + 1))
+        ++menus;
+      EXPECT_EQ(menus, adds ? (row.name == std::string("shstxbin2") ? 3u : 2u) : 0u);
     }
   }
   fresh();
