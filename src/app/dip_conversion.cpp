@@ -10,6 +10,9 @@
 namespace {
 
 constexpr float tolerance = 1.0e-4f;  // degrees
+// Beyond this |q| the true dip from cos(atan(q)) loses more than a few thousandths of a
+// degree to the rounding of the arc tangent, so a form without the cosine takes over.
+constexpr float ill_conditioned_q = 1000.0f;
 // The sine of 1e-4 degrees: a strike closer than that to the dip direction, or to its
 // opposite, cannot define a plane. The single-precision sine of 180 degrees is not 0, so
 // an exact test would let an opposite strike through as an impossible vertical plane.
@@ -139,9 +142,14 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   float r = t2 / t1;
   float q = (c - r) / s;
   float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
-  // For an extreme q the arc tangent rounds just past pi/2 and its cosine turns negative;
-  // the true dip lies in [0, 90] whatever the rounding.
-  rec.TRUEDIP = deg(std::atan(t1 / std::fabs(std::cos(b))));
+  if (std::fabs(q) <= ill_conditioned_q) {
+    rec.TRUEDIP = deg(std::atan(t1 / std::cos(b)));
+  } else {
+    // b lies close to a right angle and its cosine, about 1/|q|, keeps only the few digits
+    // that the rounding of b leaves (0.000001 N 60 E would give 21.8 for a 60-degree plane):
+    // tan(dip) = t1 / cos(b) = hypot(t1, t1 q), with t1 q = (c t1 - t2) / s free of b.
+    rec.TRUEDIP = deg(std::atan(std::hypot(t1, (c * t1 - t2) / s)));
+  }
   rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
   reduce360(rec.STRIKE);
   return true;
