@@ -10,8 +10,8 @@
 namespace {
 
 constexpr float tolerance = 1.0e-4f;  // degrees
-// Beyond this |q| the true dip from cos(atan(q)) loses more than a few thousandths of a
-// degree to the rounding of the arc tangent, so a form without the cosine takes over.
+// Up to this |q| the true dip from cos(atan(q)) stays within a few thousandths of a degree
+// of the plane's; beyond it the rounding of the arc tangent takes over.
 constexpr float ill_conditioned_q = 1000.0f;
 // The sine of 1e-4 degrees: a strike closer than that to the dip direction, or to its
 // opposite, cannot define a plane. The single-precision sine of 180 degrees is not 0, so
@@ -28,6 +28,21 @@ float azimuth(char letter) {
 }
 
 void reduce360(float& x) { modulr(&x, &x, 360.0f, 1); }
+
+// The true dip of a two-dip record whose q is large. There b lies close to a right angle
+// and its cosine, about 1/|q|, keeps only the few digits that the rounding of b leaves
+// (0.000001 N 60 E gave 21.8 for a 60-degree plane). Here tan(dip) = t1 / cos(b) =
+// hypot(t1, t1 q) with t1 q = (c t1 - t2) / s, which needs no b; it is worked in double
+// precision, where the difference of the two azimuths is exact, since a large q also comes
+// from directions all but opposite, whose small sine single precision cannot hold.
+float steep_ratio_dip(const KvrRecord& rec) {
+  const double to_rad = 3.14159265358979323846 / 180.0;
+  double a = (static_cast<double>(rec.DIPDA[0]) - static_cast<double>(rec.DIPDA[1])) * to_rad;
+  double s = std::sin(a), c = std::cos(a);
+  double t1 = std::tan(static_cast<double>(rec.DIP[0]) * to_rad);
+  double t2 = std::tan(static_cast<double>(rec.DIP[1]) * to_rad);
+  return static_cast<float>(std::atan(std::hypot(t1, (c * t1 - t2) / s)) / to_rad);
+}
 
 void horizontal_plane(KvrRecord& rec) {
   record_warning_head(rec.nread);
@@ -142,14 +157,7 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   float r = t2 / t1;
   float q = (c - r) / s;
   float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
-  if (std::fabs(q) <= ill_conditioned_q) {
-    rec.TRUEDIP = deg(std::atan(t1 / std::cos(b)));
-  } else {
-    // b lies close to a right angle and its cosine, about 1/|q|, keeps only the few digits
-    // that the rounding of b leaves (0.000001 N 60 E would give 21.8 for a 60-degree plane):
-    // tan(dip) = t1 / cos(b) = hypot(t1, t1 q), with t1 q = (c t1 - t2) / s free of b.
-    rec.TRUEDIP = deg(std::atan(std::hypot(t1, (c * t1 - t2) / s)));
-  }
+  rec.TRUEDIP = std::fabs(q) <= ill_conditioned_q ? deg(std::atan(t1 / std::cos(b))) : steep_ratio_dip(rec);
   rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
   reduce360(rec.STRIKE);
   return true;
