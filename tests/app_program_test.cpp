@@ -19,19 +19,21 @@ class Program : public ::testing::Test {
  protected:
   // Runs the program, with the format-1 help examples in the data file when asked.
   static ProgramRun run(const std::string& answers, bool data = false) {
-    if (data) std::ofstream("kelvst_in.txt") << "'help examples'\n'dip1 dir1 dip2 dir2'\n16 'E'  50 'N'\n16 'W' 200 'A'\n";
+    if (data) std::ofstream("kelvst_in.txt") << "'help'\n'dip1 dir1 dip2 dir2'\n16 'E'  50 'N'\n16 'W' 200 'A'\n";
     return run_program(KVR_PROGRAM, answers);
   }
   // The records of a results file, after its header and column-name lines.
   static std::string results(const std::string& name) {
     std::ifstream f(name);
-    std::string header, names;
-    std::getline(f, header);
-    std::getline(f, names);
+    std::string skip;
+    std::getline(f, skip);
+    std::getline(f, skip);
     return std::string(std::istreambuf_iterator<char>(f), {});
   }
   TempWorkDir dir_;
 };
+
+bool has(const std::string& c, const std::string& text) { return c.find(text) != std::string::npos; }
 
 // The main menus shown, each from its title to its last item.
 std::vector<std::string> menus(const std::string& c) {
@@ -41,93 +43,58 @@ std::vector<std::string> menus(const std::string& c) {
   return m;
 }
 
-const std::string menu_at_start = R"( DATA SET UP:
- -------------------------------------------
- Input from  : file    
- Output to   : file    
- Data format : Alphanumerical: 2 dips          
- Modify input origin ...................50
- Modify output destination .............51
- Modify input format ...................52
- Help on input format ..................53
- -------------------------------------------
- PLOT SET UP:
- -------------------------------------------
- Plot file name : kelvst_plot.ps                                    
- Open  plot file .......................10
- Modify scaling ........................11
- Modify plot attributes ................12
- Modify axis ...........................13
- Close plot file .......................20
- -------------------------------------------
- STATISTICS PLOT
- -------------------------------------------
- Plot statistics .......................21 T
- Modify histograms .....................22
- -------------------------------------------
- SET UP OK => RUN & PLOT .............1000
- QUIT PROGRAM ........................9999
-)";
-
 TEST_F(Program, StartUpLines) {
   ProgramRun r = run("\n9999\n");
-  const std::string& c = r.console;
   EXPECT_EQ(r.status, 0);
   // In order: console, banner with the platform's answers and its pause, angle constants,
   // plot attributes, then (the sub-plots set silently) the menu.
+  const std::vector<std::string> lines = {
+      " INITIALIZING INPUT/OUTPUT\n", " @          MAIN PROGRAM: kelvorastrim            @\n", " @      User: ",
+      " @      Host: ", " @    System: Linux", " @       CPU: ", " HIT RETURN TO CONTINUE ",
+      " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", " DATA SET UP:\n",
+      " Input from  : file    \n Output to   : file    \n",
+      " Plot file name : kelvst_plot.ps                                    \n",
+      " Plot statistics .......................21 T\n Modify histograms .....................22\n" + D,
+      " QUIT PROGRAM ........................9999\n", " @ TERMINATED ON "};
   std::size_t last = 0;
-  for (const char* line : {" INITIALIZING INPUT/OUTPUT\n", " @          MAIN PROGRAM: kelvorastrim            @\n",
-                           " @               Version: 5.1                     @\n", " @      User: ", " @      Host: ",
-                           " @    System: Linux", " @       CPU: ", " HIT RETURN TO CONTINUE ",
-                           " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", menu_at_start.c_str()}) {
-    std::size_t at = c.find(line, last);
-    ASSERT_NE(at, std::string::npos) << line << c;
-    last = at;
+  for (const std::string& line : lines) {
+    last = r.console.find(line, last);
+    ASSERT_NE(last, std::string::npos) << line << r.console;
   }
-  EXPECT_EQ(count_of(c, "ssubplot"), 0);
+  EXPECT_FALSE(has(r.console, "ssubplot"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));  // the platform's temporary files are gone
 }
 
-const std::string section_block = D + " SECTION PLOT\n" + D +
-                                  " Core diameter :     6.0\n Part to plot  : Archive half E<->W\n VCD type      :     1\n"
-                                  " Plot section ..........................31 T\n Modify core diameter ..................32\n"
-                                  " Modify section plot part ..............33\n Modify section plot vcd ...............34\n";
-
 TEST_F(Program, MenuWithAndWithoutTheSectionBlock) {
   std::string c = run("\n52\n3\n52\n1\n9999\n").console;
-  EXPECT_NE(c.find(D + " INPUT DATA FORMAT\n" + D + " Data format:                      Command\n"
-                   " Alphanumerical: 2 dips           .......1\n Numerical: 2 dips                .......2\n"
-                   " Alphanumerical: sect+depth+2dips .......3\n Numerical: sect+depth+2dips      .......4\n"),
-            std::string::npos);
+  EXPECT_TRUE(has(c, " Data format:                      Command\n Alphanumerical: 2 dips           .......1\n"));
   std::vector<std::string> m = menus(c);
   ASSERT_EQ(m.size(), 3u);
-  EXPECT_NE(m[1].find(" Data format : Alphanumerical: sect+depth+2dips\n"), std::string::npos);
-  EXPECT_NE(m[1].find(" Modify histograms .....................22\n" + section_block + D), std::string::npos) << m[1];
-  EXPECT_EQ(m[2], menu_at_start);
+  EXPECT_TRUE(has(m[1], " Modify histograms .....................22\n" + D + " SECTION PLOT\n" + D +
+                            " Core diameter :     6.0\n Part to plot  : Archive half E<->W\n VCD type      :     1\n"
+                            " Plot section ..........................31 T\n Modify core diameter ..................32\n"
+                            " Modify section plot part ..............33\n Modify section plot vcd ...............34\n" + D))
+      << m[1];
+  EXPECT_EQ(m[2], m[0]);
 }
 
 TEST_F(Program, SectionCommandsWhileHidden) {
   // 32 refuses a diameter that is not positive, with a pause each time, and asks again.
   std::string c = run("\n31\nn\n32\n-1\n\n0\n\n8.5\n33\n2\n34\n2\n52\n3\n9999\n").console;
   EXPECT_EQ(count_of(c, " should be greater than 0 ==> RETRYING\n"), 2);
-  EXPECT_NE(c.find(" Archive half E<->W .....................1\n Working half W<->E .....................2\n"),
-            std::string::npos);
-  EXPECT_NE(c.find(" Leg 180 : 150 cm in 2 boxes ............1\n Leg 209 : 150 cm in 1 box ..............2\n"),
-            std::string::npos);
+  EXPECT_TRUE(has(c, " Archive half E<->W .....................1\n Working half W<->E .....................2\n"));
+  EXPECT_TRUE(has(c, " Leg 180 : 150 cm in 2 boxes ............1\n Leg 209 : 150 cm in 1 box ..............2\n"));
   std::vector<std::string> m = menus(c);
   ASSERT_EQ(m.size(), 6u);
-  EXPECT_EQ(m[4], menu_at_start);
-  EXPECT_NE(m[5].find(" Core diameter :     8.5\n Part to plot  : Working half W<->E\n VCD type      :     2\n"
-                      " Plot section ..........................31 F\n"),
-            std::string::npos);
+  EXPECT_EQ(m[4], m[0]);
+  EXPECT_TRUE(has(m[5], " Core diameter :     8.5\n Part to plot  : Working half W<->E\n VCD type      :     2\n"
+                        " Plot section ..........................31 F\n"));
 }
 
 TEST_F(Program, UnknownCommandsShowTheMenuAgain) {
-  std::string c = run("\n0\n99\n9999\n").console;
+  std::string c = run("\n0\n99\n9999\n").console, next = " ..........................................\n @@@@@";
   EXPECT_EQ(menus(c).size(), 3u);
-  std::string dots_and_head = " ..........................................\n @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@\n";
-  EXPECT_NE(c.find(" New value =             0\n" + dots_and_head), std::string::npos);
-  EXPECT_NE(c.find(" New value =            99\n" + dots_and_head), std::string::npos);
+  EXPECT_TRUE(has(c, " New value =             0\n" + next) && has(c, " New value =            99\n" + next));
 }
 
 TEST_F(Program, RunFromTheDataFileToTheResultsFile) {
@@ -135,7 +102,7 @@ TEST_F(Program, RunFromTheDataFileToTheResultsFile) {
   ProgramRun r = run("\n21\nn\n53\n1000\n\n\n9999\n", true);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(count_of(r.console, " Examples :\n"), 4);
-  EXPECT_NE(r.console.find(" Read          2 DATA\n Converted     2 DATA\n"), std::string::npos);
+  EXPECT_TRUE(has(r.console, " Read          2 DATA\n Converted     2 DATA\n"));
   EXPECT_EQ(results("kelvst_out.txt"), records);
   EXPECT_FALSE(std::filesystem::exists("kelvst_plot.ps"));
 }
@@ -143,10 +110,8 @@ TEST_F(Program, RunFromTheDataFileToTheResultsFile) {
 TEST_F(Program, RunFromTheKeyboardToTheScreen) {
   // Keyboard, screen, no plot; the default title, one record, the end of the data.
   std::string c = run("\n50\n2\n51\n2\n21\nn\n1000\n\nn\n16 E 50 N\ny\n9999\n").console;
-  EXPECT_NE(c.find(" RESULTS\n" + D + "'dipa1'\t'dipdir1'\t'dipa2'\t'dipdir2'\t'strike'\t'dip'\t'comment'\n" +
-                   records.substr(0, records.find('\n') + 1)),
-            std::string::npos);
-  EXPECT_NE(menus(c).back().find(" Input from  : keyboard\n Output to   : screen  \n"), std::string::npos);
+  EXPECT_TRUE(has(c, "'strike'\t'dip'\t'comment'\n" + records.substr(0, records.find('\n') + 1)));
+  EXPECT_TRUE(has(menus(c).back(), " Input from  : keyboard\n Output to   : screen  \n"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
 }
 
@@ -159,25 +124,21 @@ TEST_F(Program, SecondRunRefusesTheExistingResultsFile) {
 }
 
 TEST_F(Program, PlotFileOpenedTwiceAndClosedTwice) {
-  // 10 (default page format and name), 10 again (a warning's pause), 20 (the closing
-  // RETURN), 20 again (a warning's pause).
+  // 10 (page format and name), 10 (a warning's pause), 20 (the closing RETURN), 20 (a pause).
   std::string c = run("\n10\n\n\n10\n\n20\n\n20\n\n9999\n").console;
   EXPECT_EQ(count_of(c, D + " OPENING STATISTICS PLOT FILE\n" + D), 2);
   std::size_t again = c.find(" Plot file or window is already opened\n"), closing = c.find("CR = Return to close"),
               closed = c.find(" The plot window or file is already closed\n");
   EXPECT_TRUE(again < closing && closing < closed && closed != std::string::npos) << c;
-  EXPECT_EQ(count_of(c, "CR = Return to close"), 1);
   EXPECT_EQ(gs_page_count("kelvst_plot.ps"), 1);
 }
 
 TEST_F(Program, QuitWithAndWithoutAPlotFile) {
   ProgramRun none = run("\n9999\n"), open = run("\n10\n\n\n9999\n\n");
   EXPECT_EQ(none.status, 0);
-  EXPECT_EQ(none.console.find("CR = Return to close"), std::string::npos);
-  EXPECT_NE(none.console.find(" @ TERMINATED ON "), std::string::npos);
+  EXPECT_FALSE(has(none.console, "CR = Return to close"));
   EXPECT_EQ(open.status, 0);
   std::size_t closed = open.console.find(" The PostScript plot file is closed\n");
-  EXPECT_LT(open.console.find("CR = Return to close"), closed);
   EXPECT_LT(closed, open.console.find(" @ TERMINATED ON "));
   EXPECT_TRUE(gs_render("kelvst_plot.ps").ok());
 }
@@ -189,18 +150,15 @@ TEST_F(Program, EndOfInputWithThePlotFileOpen) {
   EXPECT_TRUE(r.console.ends_with(" Enter command\n END OF INPUT ON THE CONSOLE ==> EXECUTION STOPPED\n"));
   EXPECT_EQ(results("kelvst_out.txt"), records);
   std::ifstream ps("kelvst_plot.ps");
-  std::string text(std::istreambuf_iterator<char>(ps), {});
-  EXPECT_TRUE(text.ends_with("%%Trailer\n%%Pages:   1\n%%EOF\n"));
+  EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(ps), {}).ends_with("%%Trailer\n%%Pages:   1\n%%EOF\n"));
   EXPECT_TRUE(gs_render("kelvst_plot.ps").ok());
 }
 
 TEST_F(Program, SubplotLayout) {
-  // 11: the maps of sub-plots 13 and 3 (no change), 0 does nothing, 99 back; 50 the pictures.
+  // 11: the maps of sub-plots 13 and 3 (unchanged), 0 does nothing, 99 back; 50 the pictures.
   std::string c = run("\n11\n10\n13\n\n3\n\n0\n99\n50\n99\n9999\n").console;
-  EXPECT_NE(c.find("  xlcm  =     8.000  ylcm  =    22.500\n  xcm0  =     4.500  ycm0  =     2.000\n"), std::string::npos);
-  EXPECT_NE(c.find(" |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n"), std::string::npos);
-  EXPECT_EQ(count_of(c, " Do you want to alter this ?\n"), 2);
-  EXPECT_NE(c.find(" |  | 15 |    | 14 |  |\n"), std::string::npos);
+  EXPECT_TRUE(has(c, "  xlcm  =     8.000  ylcm  =    22.500\n  xcm0  =     4.500  ycm0  =     2.000\n"));
+  EXPECT_TRUE(has(c, " |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n") && has(c, " |  | 15 |    | 14 |  |\n"));
   EXPECT_EQ(count_of(c, " MULTIPLE PLOTS LAYOUT\n"), 3);
 }
 
