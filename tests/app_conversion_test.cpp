@@ -240,13 +240,13 @@ std::pair<double, double> plane_through(double a1, double az1, double a2, double
   return {std::atan2(nx, ny) / r - 90.0, std::atan2(std::hypot(nx, ny), nz) / r};
 }
 
-TEST_F(Conversion, TinyFirstDipsAgreeWithThePlane) {
-  // A first apparent dip of almost nothing, against second dips and directions over their
-  // range, directions all but opposite included.
+TEST_F(Conversion, IllConditionedRecordsAgreeWithThePlane) {
+  // First apparent dips of almost nothing, and directions all but opposite or parallel (a
+  // turn apart), against second dips and directions over their range.
   set.IDATFMT = 2;
-  for (float a1 : {1e-7f, 1e-6f, 3e-5f, 0.0003f, 0.002f, 0.01f, 0.1f})
-    for (float a2 : {0.5f, 30.0f, 60.0f, 85.0f, 89.99f})
-      for (float az2 : {20.0f, 90.0f, 135.0f, 179.9f, 189.9996f, 250.0f}) {
+  for (float a1 : {1e-7f, 1e-6f, 3e-5f, 0.0003f, 0.002f, 0.01f, 0.1f, 30.0f})
+    for (float a2 : {0.5f, 30.00017f, 60.0f, 85.0f, 89.99f})
+      for (float az2 : {20.0f, 90.0f, 135.0f, 179.9f, 189.9996f, 250.0f, 369.9996f}) {
         char record[96];
         std::snprintf(record, sizeof record, "%.9g 10 %.9g %.9g\n", a1, a2, az2);
         SCOPED_TRACE(record);

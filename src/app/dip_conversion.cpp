@@ -10,9 +10,11 @@
 namespace {
 
 constexpr float tolerance = 1.0e-4f;  // degrees
-// Up to this |q| the true dip from cos(atan(q)) stays within a few thousandths of a degree
-// of the plane's; beyond it the rounding of the arc tangent takes over.
+// Where the formula keeps the plane to about a hundredth of a degree: up to this |q| (beyond
+// it the rounding of atan(q) dominates its cosine), and from this sine of the angle between
+// the two directions (below it, the rounding of that angle in radians dominates the sine).
 constexpr float ill_conditioned_q = 1000.0f;
+constexpr float ill_conditioned_sine = 1.0e-3f;
 // The sine of 1e-4 degrees: a strike closer than that to the dip direction, or to its
 // opposite, cannot define a plane. The single-precision sine of 180 degrees is not 0, so
 // an exact test would let an opposite strike through as an impossible vertical plane.
@@ -29,19 +31,22 @@ float azimuth(char letter) {
 
 void reduce360(float& x) { modulr(&x, &x, 360.0f, 1); }
 
-// The true dip of a two-dip record whose q is large. There b lies close to a right angle
-// and its cosine, about 1/|q|, keeps only the few digits that the rounding of b leaves
-// (0.000001 N 60 E gave 21.8 for a 60-degree plane). Here tan(dip) = t1 / cos(b) =
-// hypot(t1, t1 q) with t1 q = (c t1 - t2) / s, which needs no b; it is worked in double
-// precision, where the difference of the two azimuths is exact, since a large q also comes
-// from directions all but opposite, whose small sine single precision cannot hold.
-float steep_ratio_dip(const KvrRecord& rec) {
+// The true dip and strike of a two-dip record where the formula is ill-conditioned. With a
+// large q, b lies close to a right angle and its cosine, about 1/|q|, keeps only the few
+// digits that the rounding of b leaves (0.000001 N 60 E gave 21.8 for a 60-degree plane);
+// with directions all but parallel or opposite, the small sine of their difference keeps
+// only what the rounding of that angle in radians leaves. Here t1 q = (c t1 - t2) / s gives
+// tan(dip) = t1 / cos(b) = hypot(t1, t1 q) and b = atan2(t1 q, t1) without a cosine of b,
+// worked in double precision, where the difference of the two azimuths is exact.
+void ill_conditioned_plane(KvrRecord& rec) {
   const double to_rad = 3.14159265358979323846 / 180.0;
   double a = (static_cast<double>(rec.DIPDA[0]) - static_cast<double>(rec.DIPDA[1])) * to_rad;
   double s = std::sin(a), c = std::cos(a);
   double t1 = std::tan(static_cast<double>(rec.DIP[0]) * to_rad);
   double t2 = std::tan(static_cast<double>(rec.DIP[1]) * to_rad);
-  return static_cast<float>(std::atan(std::hypot(t1, (c * t1 - t2) / s)) / to_rad);
+  double t1q = (c * t1 - t2) / s;
+  rec.TRUEDIP = static_cast<float>(std::atan(std::hypot(t1, t1q)) / to_rad);
+  rec.STRIKE = (static_cast<float>(std::atan2(t1q, t1) / to_rad) + rec.DIPDA[0]) + (-90.0f);
 }
 
 void horizontal_plane(KvrRecord& rec) {
@@ -156,9 +161,13 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   float t2 = std::tan(rad(rec.DIP[1]));
   float r = t2 / t1;
   float q = (c - r) / s;
-  float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
-  rec.TRUEDIP = std::fabs(q) <= ill_conditioned_q ? deg(std::atan(t1 / std::cos(b))) : steep_ratio_dip(rec);
-  rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
+  if (std::fabs(q) <= ill_conditioned_q && std::fabs(s) >= ill_conditioned_sine) {
+    float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
+    rec.TRUEDIP = deg(std::atan(t1 / std::cos(b)));
+    rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
+  } else {
+    ill_conditioned_plane(rec);
+  }
   reduce360(rec.STRIKE);
   return true;
 }
