@@ -26,8 +26,7 @@ class Program : public ::testing::Test {
   static std::string results(const std::string& name) {
     std::ifstream f(name);
     std::string skip;
-    std::getline(f, skip);
-    std::getline(f, skip);
+    std::getline(std::getline(f, skip), skip);
     return std::string(std::istreambuf_iterator<char>(f), {});
   }
   TempWorkDir dir_;
@@ -157,9 +156,8 @@ TEST_F(Program, EndOfInputWithThePlotFileOpen) {
 TEST_F(Program, SubplotLayout) {
   // 11: the maps of sub-plots 13 and 3 (unchanged), 0 does nothing, 99 back; 50 the pictures.
   std::string c = run("\n11\n10\n13\n\n3\n\n0\n99\n50\n99\n9999\n").console;
-  EXPECT_TRUE(has(c, "  xlcm  =     8.000  ylcm  =    22.500\n  xcm0  =     4.500  ycm0  =     2.000\n"));
-  EXPECT_TRUE(has(c, " |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n") && has(c, " |  | 15 |    | 14 |  |\n"));
-  EXPECT_EQ(count_of(c, " MULTIPLE PLOTS LAYOUT\n"), 3);
+  EXPECT_TRUE(has(c, "  xlcm  =     8.000  ylcm  =    22.500\n  xcm0  =     4.500  ycm0  =     2.000\n") &&
+              has(c, " |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n") && has(c, " |  | 15 |    | 14 |  |\n"));
 }
 
 }  // namespace

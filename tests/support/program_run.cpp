@@ -8,16 +8,12 @@
 #include <iterator>
 
 ProgramRun run_program(const std::string& path, const std::string& answers) {
-  // The answers and the console live beside the folder the program works in.
-  std::filesystem::path in = std::filesystem::current_path().string() + ".answers";
-  std::filesystem::path out = std::filesystem::current_path().string() + ".console";
+  // The answers and the console are kept beside the folder the program works in.
+  std::string in = std::filesystem::current_path().string() + ".answers", out = in + ".console";
   std::ofstream(in) << answers;
-  std::string command = "'" + path + "' < '" + in.string() + "' > '" + out.string() + "' 2>&1";
-  int w = std::system(command.c_str());
-  ProgramRun run;
-  if (w != -1 && WIFEXITED(w)) run.status = WEXITSTATUS(w);
+  int w = std::system(("'" + path + "' < '" + in + "' > '" + out + "' 2>&1").c_str());
   std::ifstream f(out);
-  run.console.assign(std::istreambuf_iterator<char>(f), {});
+  ProgramRun run{w != -1 && WIFEXITED(w) ? WEXITSTATUS(w) : -1, std::string(std::istreambuf_iterator<char>(f), {})};
   std::filesystem::remove(in);
   std::filesystem::remove(out);
   return run;
