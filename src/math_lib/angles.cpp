@@ -21,7 +21,7 @@ float reduce_step(float x, float p) {
   return x - wp;
 }
 
-// The reduction by steps: a quotient rounded up past a whole number leaves x - w p one
+// The reduction by steps: a quotient rounded up to a whole number leaves x - w p one
 // period outside the range (modulr(188766352, 360) would give -16).
 float modulr_steps(float x, float p) {
   if (x >= p) return reduce_step(x, p);
