@@ -132,6 +132,7 @@ TEST_F(AxisTest, TicCountsAnnotationsAndFixes) {
       {-2.7f, 2.3f, 1, 0, 1, 0, 6, 0, {"-2", "-1", "0", "0", "1", "2"}, ""},
       {0, 3e9f, 1e9f, 1, 1, 0, 4, 0, {"0", "1000000000", "2000000000", "2147483647"}, ""},
       {0, 10, 1e-4f, 5, 1, 0, 0, 0, {}, "Too many annotation tics:"},
+      {0, 1e-30f, 1e10f, 5, 1, 0, 1, 0, {"0"}, ""},  // one tic, the step to a next one overflows
       {0, 10, 5, 100000, 1, 0, 3, 0, {"0", "5", "10"}, "==> NO SUBTICKMARKS"},
   };
   int k = 0;

@@ -168,7 +168,10 @@ void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT
     const long long count = (NTICS + step - 1) / step;
     for (long long i = 0; i < count; ++i) {
       const float k1 = static_cast<float>(i * step);  // k - 1 of the k-th tic
-      cmtext2(bx + k1 * DAXTIC[0], by + k1 * DAXTIC[1], annotation(WAU1 + k1 * d, NAWDIG));
+      // The first stands at the base point itself: with a single tic the step between
+      // tics may have overflowed, and 0 times it would place the text nowhere.
+      const float x = i == 0 ? bx : bx + k1 * DAXTIC[0], y = i == 0 ? by : by + k1 * DAXTIC[1];
+      cmtext2(x, y, annotation(WAU1 + k1 * d, NAWDIG));
     }
   }
 
