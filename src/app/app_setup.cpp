@@ -1,6 +1,8 @@
 #include "app/app_setup.h"
 
 #include <initializer_list>
+#include <string>
+#include <utility>
 #include <string_view>
 
 #include "gral_lib/console.h"
@@ -8,12 +10,17 @@
 #include "gral_lib/frames.h"
 #include "gral_lib/prompts.h"
 #include "gral_lib/units.h"
+#include "axis_lib/axes.h"
+#include "axis_lib/box.h"
+#include "histo_lib/setters.h"
+#include "histo_lib/store.h"
 #include "plt_lib/scaling.h"
 #include "plt_lib/subplots.h"
 
 namespace {
 
 constexpr RoutineId id_skvrplot{"skvrplot", "1.6 ", "2025-04-08"};
+constexpr RoutineId id_skvrhisto{"skvrhisto", "2.3 ", "2025-03-18"};
 
 constexpr std::string_view dashes = "-------------------------------------------";
 constexpr int nb_subplots = 15;
@@ -119,7 +126,104 @@ void layout_pictures() {
   menutail();
 }
 
+// One axis of the section pages.
+struct SectionAxis {
+  float usa1, usa2, wau1, wau2, waud, walas;
+  std::string_view walab;
+  int nawdig, nasubint, nlabintk;
+};
+
+constexpr SectionAxis section_axes[] = {
+    {-5.0f, 5.0f, -5.0f, 5.0f, 5.0f, 0.5f, "E <----> W", 0, 10, 1},
+    {0.0f, 75.0f, 0.0f, 75.0f, 5.0f, 0.5f, "Depth (cm)", 0, 5, 1},
+    {75.0f, 150.0f, 75.0f, 150.0f, 5.0f, 0.5f, "Depth (cm)", 0, 5, 1},
+    {0.0f, 150.0f, 0.0f, 150.0f, 10.0f, 0.5f, "Depth (cm)", 0, 10, 1},
+};
+
+// One histogram of the program, its binning and its switched-on labels.
+struct ProgramHistogram {
+  float xmin, xmax;
+  int nbin, nxtic, nxlab;
+  std::string_view xlabel;
+  std::initializer_list<std::pair<int, std::string_view>> labels;  // slot, text
+};
+
+const ProgramHistogram program_histograms[] = {
+    {0.0f, 90.0f, 18, 2, 3, "Dip", {{5, "Dip"}, {8, "N"}, {1, "Horizontal"}, {4, "Down vertical"}}},
+    {-180.0f, 180.0f, 72, 6, 3, "Rake",
+     {{5, "Rake"}, {8, "N"}, {1, "Strike Sinistral"}, {2, "Updip Reverse"}, {4, "Downdip Normal"}}},
+    {0.0f, 360.0f, 72, 6, 3, "Strike", {{5, "Strike"}, {8, "N"}, {1, "East"}, {2, "North"}}},
+};
+
+// Defines histogram nb (also its binning number) from its table row.
+void define_histogram(int nb, const ProgramHistogram& h) {
+  int ix = nb;
+  shstxind(ix, nb, 1);
+  float xmin = h.xmin, xmax = h.xmax;
+  int nbin = h.nbin, nxtic = h.nxtic, nxlab = h.nxlab;
+  std::string xlabel = fit(h.xlabel, 35);
+  shstxbin2(xmin, xmax, nbin, nxtic, nxlab, xlabel, nb, 1);
+  for (const auto& [slot_value, text] : h.labels) {
+    std::string label = fit(text, 35);
+    int on = 1, slot = slot_value;
+    shstlabel(label, on, slot, nb, 1);
+  }
+}
+
 }  // namespace
+
+void skvraxis(int iopt) {
+  const int m = iopt % 2 != 0 ? 1 : 0;
+  snaxis(5);
+  int iax = 0;
+  for (const SectionAxis& a : section_axes) {
+    ++iax;
+    float usa1 = a.usa1, usa2 = a.usa2, wau1 = a.wau1, wau2 = a.wau2, waud = a.waud, walas = a.walas;
+    std::string walab = fit(a.walab, 15);
+    int nawdig = a.nawdig, nasubint = a.nasubint, nlabintk = a.nlabintk;
+    s1axis1(usa1, usa2, wau1, wau2, waud, walas, walab, nawdig, nasubint, nlabintk, iax, m);
+  }
+  int ibx = 1, iby = 2, left = 1, right = 1, bottom = 1, top = 1, clip = 0, zero = 0;
+  std::string label = "Archive Section";
+  s1bx2d(ibx, iby, left, right, bottom, top, clip, zero, label, 1, m);
+}
+
+void skvrhisto(int& ih1, int& ih2, int& ih3, int iopt) {
+  if (iopt == 4 || iopt == 5) {
+    submenuhead(id_skvrhisto.name, id_skvrhisto.version, id_skvrhisto.date);
+    out("INITIALIZING HISTOGRAMS LAYOUT");
+    int sw = 3;
+    shstall(sw, iopt);
+    int n = 3;
+    shstnb(n, 1);
+    int* numbers[] = {&ih1, &ih2, &ih3};
+    for (int k = 1; k <= 3; ++k) {
+      *numbers[k - 1] = k;
+      define_histogram(k, program_histograms[k - 1]);
+    }
+    for (int k = 1; k <= 3; ++k) {
+      hstclear(k);
+      int yextype = 1, style = 12, type = 1, colour = 3;
+      shstyextype(yextype, k, 1);
+      shstplotstyle(style, k, 1);
+      shstplotype(type, k, 1);
+      shstfillcolor(colour, k, 1);
+    }
+  }
+  if (iopt % 2 != 0) return;
+  for (;;) {
+    submenuhead(id_skvrhisto.name, id_skvrhisto.version, id_skvrhisto.date);
+    lines({dashes, "HISTOGRAMS LAYOUT", dashes, "modify histogram  .........10", dashes, "EXIT ......................99"});
+    menutail();
+    int choice = 99, istat = 0;
+    inintegdef(choice, "your choice", choice, istat);
+    if (choice == 99) return;
+    if (choice == 10) {
+      int sw = 1;
+      shstall(sw, 2);
+    }
+  }
+}
 
 void skvrplot(int iopt) {
   if (iopt == 4 || iopt == 5) {

@@ -8,3 +8,12 @@
 // setter's dialogue, 5 silently); any other even mode shows the "MULTIPLE PLOTS LAYOUT"
 // menu; any other odd mode does nothing.
 void skvrplot(int iopt);
+
+// The axes and the box of the section pages: every axis back to the generic axis, then
+// axes 1 (across the core), 2 and 3 (depth, the two boxes of VCD template 1), 4 (depth,
+// the one box of template 2) and box 1, each with its dialogue when iopt is even.
+void skvraxis(int iopt);
+
+// The dip, rake and strike histograms, handed back as ih1, ih2, ih3 (1, 2, 3). iopt 4 and
+// 5 define them; then every even mode shows the "HISTOGRAMS LAYOUT" menu.
+void skvrhisto(int& ih1, int& ih2, int& ih3, int iopt);

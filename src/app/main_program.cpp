@@ -10,11 +10,13 @@
 #include "app/format_help.h"
 #include "app/run.h"
 #include "app/run_stages.h"
+#include "axis_lib/axes.h"
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
 #include "gral_lib/frames.h"
 #include "gral_lib/prompts.h"
 #include "gral_lib/units.h"
+#include "histo_lib/setters.h"
 #include "math_lib/angles.h"
 #include "plt_lib/plotattributes.h"
 #include "plt_lib/plotcontrol.h"
@@ -42,9 +44,8 @@ void start_up(KvrSettings& set) {
   trigoset();
   splotattributes(5);
   skvrplot(5);
-  // The axes and the box of the section pages are defined here: skvraxis(5).
-  // The dip, rake and strike histograms are defined here:
-  // skvrhisto(set.hdip, set.hrake, set.hstrike, 5).
+  skvraxis(5);
+  skvrhisto(set.hdip, set.hrake, set.hstrike, 5);
   // The settings start from their defaults (KvrSettings); only whether the format carries
   // sections is derived.
   set.lsectdepth = section_format(set.IDATFMT);
@@ -131,9 +132,13 @@ void command_dialogue(int icmnd, KvrSettings& set) {
   switch (icmnd) {
     case 11: skvrplot(2); break;
     case 12: splotattributes(0); break;
-    // Command 13, the axis set-up menu: snaxis(2).
+    case 13: snaxis(2); break;
     case 21: inlogicdef(set.lplotstat, "plot statistics", set.lplotstat, istat); break;
-    // Command 22, the global histogram menu: shstall(1, 2) with its switch in a variable.
+    case 22: {
+      int sw = 1;
+      shstall(sw, 2);
+      break;
+    }
     case 31: inlogicdef(set.lplotsect, "plot section", set.lplotsect, istat); break;
     case 32: core_diameter(set.diam); break;
     case 33:
