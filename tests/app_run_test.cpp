@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <streambuf>
 
 #include "gral_lib/textconv.h"
 #include "gral_lib/units.h"
 #include "runinfo_lib/runinfo.h"
+#include "support/fake_platform.h"
 #include "support/run_harness.h"
 
 namespace fs = std::filesystem;
@@ -71,7 +73,7 @@ TEST_F(CommandRun, FreeFormatReading) {
   // which is dropped without a message.
   data("16,'E',50,'N'\n16 \"E\" 50 \"N\"   remark after the values\n\t16\tE\t50\tN\n\n   \n16 East 50\nNorth\n"
        "20 W /\n25,,40, 'S'\n30 E 40\n",
-       "'Core 7 north'  remark");
+       "\xEF\xBB\xBF'Core 7 north'  remark");  // a byte-order mark first is skipped
   std::string c = run();
   std::vector<std::string> r = records();
   ASSERT_EQ(r.size(), 6u);
@@ -227,6 +229,26 @@ TEST_F(CommandRun, EndOfConsoleInput) {
   EXPECT_EQ(rec.nread, 1);
   EXPECT_EQ(c.find("ERROR"), std::string::npos);
   EXPECT_NE(c.find(" output file kelvst_out.txt closed\n"), std::string::npos);
+}
+
+TEST_F(CommandRun, AFullDiskEndsTheDataWithAWordBeforeTheNextQuestion) {
+  const std::string full = " COULD NOT WRITE fracture data output FILE\n File name = kelvst_out.txt\n";
+  data([] { std::string r; while (r.size() < 50000) r += "16 E 50 N\n"; return r; }());
+  set.ITP = 2;  // typed in, the third record does not fit: told before the next question
+  const std::string answers = "\n\n\n16 E 50 N\n\n16 E 50 N\n\n16 E 50 N\ny\n";
+  run_with(answers);
+  std::optional<FullDiskAfter> disk(std::in_place, fs::file_size("kelvst_out.txt") - 28);  // 10 bytes of record 3
+  fs::remove("kelvst_out.txt");
+  std::string c = run_with(answers);
+  EXPECT_LT(c.rfind(" End input and back to menu ?\n"), c.find(full));
+  EXPECT_LT(c.find(full), c.find(" Read          3 DATA\n Converted     3 DATA\n"));
+  EXPECT_EQ(records(), (std::vector<std::string>{east_north, east_north, east_north.substr(0, 10)}));
+  set.ITP = 1;  // from a file, the data end at the first failed write
+  set.infile = fit("kelvst_in.txt", 50);
+  disk.emplace(100000);  // the earlier limit goes first
+  c = run();
+  disk.reset();
+  EXPECT_LT(c.find(full), c.find(Line().a(" Read     ").x().i(rec.nread, 5).str()));
 }
 
 TEST_F(CommandRun, FileNamesComeBackWithoutTheirFolder) {

@@ -76,6 +76,14 @@ TEST(Formatter, ExponentForms) {
   EXPECT_EQ(ES(0.0f, 10, 2), "  0.00E+00");
 }
 
+TEST(Formatter, ExtremeDigitCountsAndWidths) {
+  // Digits a float does not have are zeros; a field is at most 1024 columns; nothing throws.
+  const std::string tenth = "100000001490116119384765625" + std::string(103, '0');  // 0.1f exactly
+  EXPECT_EQ(E(0.1f, 140, 130) + ES(0.1f, 140, 129), "    0." + tenth + "E+00     1." + tenth.substr(1) + "E-01");
+  EXPECT_EQ(G(0.1f, 10, 200) + ES(2.5f, 9, -3) + F(1.5f, 5, -2), "******       2.E+00   2.");
+  EXPECT_EQ(F(1.5f, 3000, 2) + F(0.5f, 1100, 5000), std::string(1020, ' ') + "1.50" + std::string(1024, '*'));
+}
+
 TEST(FreeFormat, SeparatorsQuotesAndSlash) {
   int i = 0;
   float r = 0;
@@ -134,7 +142,15 @@ TEST(FreeFormat, OnlyOrdinaryDecimalNumbers) {
   for (const char* ok : {"5", "-5.", ".5", "+1.5e3", "2D2", "1E-3", "0"}) EXPECT_TRUE(parse_real(ok, r)) << ok;
   EXPECT_TRUE(parse_real("2d2", r));
   EXPECT_FLOAT_EQ(r, 200.0f);
-  for (const char* bad : {"nan", "NaN", "inf", "-Infinity", "0x1p3", "1e40", "-1e39", "1e-50", ".", "e5", "5e",
+  // Only the value decides: any length is read; too small for single precision is 0.
+  const std::string z(70, '0');
+  const std::pair<std::string, float> cases[] = {{z + "12.5", 12.5f},     {"-" + z + "12.5" + z, -12.5f},
+                                                 {"0." + z + "1e72", 10.0f}, {"0.12345678901" + z, 0.12345679f},
+                                                 {"-1e-50", 0.0f},           {"2D-60", 0.0f},
+                                                 {"0." + z + "1", 0.0f}};
+  for (const auto& [text, value] : cases) EXPECT_TRUE(parse_real(text, r) && r == value) << text;
+  EXPECT_FALSE(parse_real("1" + z, r) || parse_real("0.00" + z + "1e120", r));
+  for (const char* bad : {"nan", "NaN", "inf", "-Infinity", "0x1p3", "1e40", "-1e39", ".", "e5", "5e",
                           "5abc", "1.2.3", "--1", ""})
     EXPECT_FALSE(parse_real(bad, r)) << bad;
   EXPECT_TRUE(parse_int("-2147483648", i));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <memory>
 
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
@@ -11,6 +12,7 @@
 #include "int_ps_lib/psdraw.h"
 #include "int_ps_lib/psfile.h"
 #include "plt_lib/attributes.h"
+#include "support/fake_platform.h"
 #include "support/ghostscript.h"
 #include "support/plot_fixture.h"
 
@@ -66,6 +68,7 @@ TEST_F(PsFile, PageFormatFileAndDialogue) {
   const FormatCase cases[] = {
       {"  3 'Landscape A4'\n \n", "\n", 3, false}, {"4", "\n", 4, false},   {"\n\n 2, 'x'\n", "\n", 2, false},
       {"7\n", "\n", 1, true},                        {"x\n", "\n", 1, true},  {"", "\n", 1, true},
+      {"\xEF\xBB\xBF  3 'Landscape A4'\n \n", "\n", 3, false},
       {nullptr, "n\n2\n", 2, true},                  {"  1 'Portrait A4'\n \n", "n\n1\n", 1, true},
   };
   const char* box[] = {"", "%%BoundingBox:    0    0  595  842", "%%BoundingBox:    0    0  612  792",
@@ -126,6 +129,24 @@ TEST_F(PsFile, PlotFileThatCannotBeOpened) {
 
   input("\n\n\n\n");  // defaults: stop
   EXPECT_THROW(intplinit(name, 3), ProgramStop);
+}
+
+TEST_F(PsFile, AFullDiskIsReportedOnceBeforeTheNextQuestion) {
+  // The page-format file cannot be written, nor the plot file (a full device): each is told
+  // before the next question, the plot file once, and the session goes on.
+  auto disk = std::make_unique<FullDiskAfter>(0);
+  input("\n\n\n\n\n");
+  std::string name = fit("/dev/full", 50);
+  intplinit(name, 2);
+  intnewpage();
+  intplend();
+  disk.reset();
+  std::string c = take_output();
+  std::size_t at = 0;
+  for (const char* line : {"COULD NOT WRITE plot init FILE", "Could not update or create", "Enter PostScript plot",
+                           "COULD NOT WRITE PostScript plot FILE", "Enter CR = Return", "plot file is closed"})
+    EXPECT_NE(at = c.find(line, at), std::string::npos) << line;
+  EXPECT_EQ(c.find("COULD NOT WRITE PostScript"), c.rfind("COULD NOT WRITE PostScript"));
 }
 
 TEST_F(PsFile, PageBreaksStrokeOpenPathsAndNumberEveryPage) {
@@ -271,6 +292,9 @@ TEST_F(PsDraw, TextPlacementByJustificationAndAngle) {
       {-1, -30, "   ", {" -30.00 rotate", font, "( ) show", "  30.00 rotate"}},
       {1, 12345, "", {" 105.00 rotate", font, "() show", "-105.00 rotate"}},
       {-1, 0, "a(b)c\\d (", {font, "(a\\(b\\)c\\\\d \\() show"}},
+      // Control characters never end a line of the file, so no text starts a comment line.
+      {-1, 0, "a\n%%Page: 9 9\r\tb\x01\x1f", {font, "(a\\012%%Page: 9 9\\015\\011b\\001\\037) show"}},
+      {-2, 0, "\n%%EOF", {font, "(\\012%%EOF)", "dup stringwidth pop -2 div 0 rmoveto", "show"}},
   };
   for (const TextCase& c : cases) {
     plt2blk.JUSTIF = c.justif;

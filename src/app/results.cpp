@@ -90,6 +90,12 @@ void write_results_record(const KvrSettings& set, const KvrRecord& rec, const Re
   unit::write_line(dest.unit, s);
 }
 
+bool results_kept(const KvrSettings& set, const ResultsDestination& dest, bool flush_now) {
+  if (!dest.file_open) return true;
+  if (flush_now) unit::flush(dest.unit);
+  return write_checked(dest.unit, "fracture data output ", set.outfile);
+}
+
 void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDestination& dest,
                       bool data_file_open) {
   mainmenuhead(kvr_name, kvr_version, kvr_date);

@@ -105,12 +105,15 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
   if (header_read) {
     open_results(set, dest);
     write_results_header(set, rec, dest);
+    // Typed-in records are on disk before the next question; a results file that cannot
+    // take them ends the data, as a record that cannot be read does.
+    bool kept = results_kept(set, dest, !from_file);
     // Statistics page: the dip and strike histograms are emptied here.
     // Section pages: the section axis is set here.
     say_dashes();
     say("READING INPUT DATA");
     say_dashes();
-    for (;;) {
+    while (kept) {
       if (!from_file && !ask_for_record(set, rec)) break;
       RecordRead got = read_record(in_unit, set.IDATFMT, rec);
       if (got == RecordRead::failed) {
@@ -127,6 +130,7 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
         rec.nsectdata += 1;
       }
       write_results_record(set, rec, dest, converted);
+      kept = results_kept(set, dest, !from_file);
       // Statistics page: a converted record's true dip and strike are added here.
       // Section pages: a converted record's page change and fault trace come here.
     }

@@ -53,6 +53,10 @@ void write_column_names(const KvrSettings& set, const ResultsDestination& dest);
 // One results record of a converted or of a problematic measurement.
 void write_results_record(const KvrSettings& set, const KvrRecord& rec, const ResultsDestination& dest,
                           bool converted);
+// True while everything written to the results file has reached it, or the results go to
+// the screen. flush_now sends what is written to the file first (before a question); the
+// first failure is reported at once and the file closed.
+bool results_kept(const KvrSettings& set, const ResultsDestination& dest, bool flush_now);
 // Counts of the run and closing of the data and results files.
 void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDestination& dest,
                       bool data_file_open);

@@ -103,13 +103,30 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
   err(Line().x().rep('-', 43));
 }
 
-void close_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
-  if (unit::close(iunit)) return;
+namespace {
+
+void could_not_write(std::string_view cdesc, std::string_view cfile) {
   errorhead("close_checked", "1.0 ", "2026-12-07");
   err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
   err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
   errortail00();
+}
+
+}  // namespace
+
+bool close_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
+  if (unit::close(iunit)) return true;
+  could_not_write(cdesc, cfile);
+  return false;
+}
+
+bool write_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
+  if (!unit::write_failed(iunit)) return true;
+  // Closed before the report, whose pause flushes every unit: the report comes once.
+  unit::close(iunit);
+  could_not_write(cdesc, cfile);
+  return false;
 }
 
 void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode) {

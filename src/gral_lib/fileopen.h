@@ -16,4 +16,9 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
 void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode);
 // Closes a file written on iunit and reports, in an error frame, when not everything written
 // reached it (a full disk), so that an incomplete file is never passed over in silence.
-void close_checked(int iunit, std::string_view cdesc, std::string_view cfile);
+// False after such a report.
+bool close_checked(int iunit, std::string_view cdesc, std::string_view cfile);
+// Checks a file being written on iunit: when a write or flush has failed, the file is closed
+// (what reached it stays) and reported at once in the frame of close_checked; false then.
+// A unit not open has nothing to report.
+bool write_checked(int iunit, std::string_view cdesc, std::string_view cfile);

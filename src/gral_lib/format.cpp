@@ -7,11 +7,19 @@
 
 namespace {
 
+// Widths and digit counts are brought within reach whatever a caller passes: a field is at
+// most max_columns wide and shows at most that many digits; a float never has more than
+// exact_digits significant digits, the ones asked beyond them are zeros.
+constexpr int max_columns = 1024;
+constexpr int exact_digits = 150;
+
+int columns(int w) { return std::clamp(w, 0, max_columns); }
+
 void stars(std::string& s, int w) { s.append(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
 
 // Appends text right-aligned in w columns, or w asterisks when it does not fit.
 void right(std::string& s, std::string_view text, int w) {
-  if (w < 0) w = 0;
+  w = columns(w);
   if (text.size() > static_cast<std::size_t>(w)) {
     stars(s, w);
     return;
@@ -45,9 +53,10 @@ bool put_special(std::string& s, float v, int w) {
 // Decimal digits and exponent of |v| rounded to n significant digits:
 // |v| ~ 0.d1d2...dn x 10^k. Zero gives n zeros and k = 0.
 void significant(float v, int n, std::string& digits, int& k) {
-  char buf[128];
+  char buf[exact_digits + 16];
   double a = std::fabs(static_cast<double>(v));
-  auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, n > 0 ? n - 1 : 0);
+  int precision = std::clamp(n - 1, 0, exact_digits - 1);
+  auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
   std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));
   std::size_t epos = t.find('e');
   digits.clear();
@@ -56,6 +65,7 @@ void significant(float v, int n, std::string& digits, int& k) {
   int e = std::atoi(std::string(t.substr(epos + 1)).c_str());
   k = (a == 0.0) ? 0 : e + 1;
   if (n <= 0) digits.clear();
+  digits.resize(static_cast<std::size_t>(std::clamp(n, 0, max_columns)), '0');
 }
 
 std::string exponent_part(int k) {
@@ -96,7 +106,7 @@ char* fixed_digits(char* b, char* end, float a, int d) {
 }  // namespace
 
 void put_a(std::string& s, std::string_view text, int w) {
-  if (w < 0) w = 0;
+  w = columns(w);
   std::size_t uw = static_cast<std::size_t>(w);
   if (text.size() >= uw) {
     s.append(text.substr(0, uw));
@@ -116,7 +126,7 @@ void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
 
 void put_f(std::string& s, float v, int w, int d) {
   if (put_special(s, v, w)) return;
-  if (d < 0) d = 0;
+  d = columns(d);
   // The digits go into a buffer on the stack (on the heap only for very many decimals),
   // one place kept in front for the sign: results files write millions of these fields.
   char local[96];
@@ -142,6 +152,7 @@ void put_f(std::string& s, float v, int w, int d) {
 
 void put_e(std::string& s, float v, int w, int d) {
   if (put_special(s, v, w)) return;
+  d = columns(d);
   std::string digits;
   int k;
   significant(v, d, digits, k);
@@ -154,6 +165,7 @@ void put_e(std::string& s, float v, int w, int d) {
 
 void put_es(std::string& s, float v, int w, int d) {
   if (put_special(s, v, w)) return;
+  d = columns(d);
   std::string digits;
   int k;
   significant(v, d + 1, digits, k);

@@ -1,5 +1,6 @@
 #include "gral_lib/freeformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -142,42 +143,58 @@ bool parse_int(std::string_view text, int& v) {
 
 bool parse_real(std::string_view text, float& v) {
   // Check the whole syntax first: sign, digits with an optional point, optional exponent
-  // (E or D); anything else, "nan", "inf" and hexadecimal forms included, is refused.
+  // (E or D); anything else, "nan", "inf" and hexadecimal forms included, is refused. The
+  // length does not matter: zero-padded numbers with many decimals are numbers.
   std::size_t i = 0;
   const std::size_t n = text.size();
-  if (n >= 64) return false;
   bool plus = false;
   if (i < n && (text[i] == '+' || text[i] == '-')) plus = text[i++] == '+';
-  int mant_digits = 0;
-  while (i < n && is_digit(text[i])) ++i, ++mant_digits;
+  // Significant digits before the point and zeros after it before the first significant
+  // one: they tell a number too small for single precision from one too large.
+  int mant_digits = 0, whole_digits = 0, leading_zeros = 0;
+  bool seen = false;
+  for (; i < n && is_digit(text[i]); ++i, ++mant_digits) {
+    seen = seen || text[i] != '0';
+    if (seen) ++whole_digits;
+  }
   if (i < n && text[i] == '.') {
-    ++i;
-    while (i < n && is_digit(text[i])) ++i, ++mant_digits;
+    for (++i; i < n && is_digit(text[i]); ++i, ++mant_digits) {
+      seen = seen || text[i] != '0';
+      if (!seen) ++leading_zeros;
+    }
   }
   if (mant_digits == 0) return false;
   std::size_t exp_at = n;
+  long long exponent = 0;
   if (i < n) {
     char e = text[i];
     if (e != 'e' && e != 'E' && e != 'd' && e != 'D') return false;
     exp_at = i++;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    bool minus = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
     int exp_digits = 0;
-    while (i < n && is_digit(text[i])) ++i, ++exp_digits;
+    for (; i < n && is_digit(text[i]); ++i, ++exp_digits)
+      exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000LL);  // its size matters, not more
     if (exp_digits == 0 || i != n) return false;
+    if (minus) exponent = -exponent;
   }
-  // The number converter takes neither a leading plus nor a D exponent: those are mended in
-  // a copy.
-  std::string_view body = text;
-  char buf[64];
-  if (plus || (exp_at < n && (text[exp_at] == 'd' || text[exp_at] == 'D'))) {
-    std::size_t from = plus ? 1 : 0;
-    std::size_t m = n - from;
-    text.copy(buf, m, from);
-    if (exp_at < n) buf[exp_at - from] = 'e';
-    body = std::string_view(buf, m);
+  // The number converter takes neither a leading plus nor a D exponent.
+  std::string_view body = plus ? text.substr(1) : text;
+  std::string mended;
+  if (exp_at < n && (text[exp_at] == 'd' || text[exp_at] == 'D')) {
+    mended = body;
+    mended[exp_at - (plus ? 1 : 0)] = 'e';
+    body = mended;
   }
   float r = 0.0f;
   auto res = std::from_chars(body.data(), body.data() + body.size(), r);
+  // The decimal exponent of the first significant digit: below 0 the value is below 1.
+  long long lead = whole_digits > 0 ? whole_digits - 1 : -(leading_zeros + 1);
+  if (res.ec == std::errc::result_out_of_range && lead + exponent < 0) {
+    // Too small for single precision: a number all the same, read as 0.
+    v = 0.0f;
+    return true;
+  }
   if (res.ec != std::errc() || res.ptr != body.data() + body.size() || !std::isfinite(r)) return false;
   v = r;
   return true;

@@ -2,8 +2,9 @@
 // quoted with ' or " (a doubled quote stands for itself); a '/' ends the record, leaving
 // the values not yet read untouched. A record may run over several lines: blank lines
 // are passed over while values are still wanted, and the rest of the last line is ignored.
-// Only ordinary decimal numbers are read: "nan", "inf", hexadecimal and values out of
-// range are unreadable, never a number.
+// Only ordinary decimal numbers are read, of any length: "nan", "inf", hexadecimal and
+// values too large for their type are unreadable, never a number; a real too small for
+// single precision reads as 0.
 #pragma once
 
 #include <functional>
@@ -45,6 +46,7 @@ ListStatus read_list(std::string_view text, std::initializer_list<ListTarget> ta
                      int* count = nullptr);
 
 // Number syntax shared by the reader: true when text is a decimal integer with an
-// optional sign that fits 32 bits, or a decimal real that is finite in single precision.
+// optional sign that fits 32 bits, or a decimal real that is finite in single precision
+// (one too small for it gives 0).
 bool parse_int(std::string_view text, int& v);
 bool parse_real(std::string_view text, float& v);

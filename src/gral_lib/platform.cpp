@@ -1,6 +1,7 @@
 #include "gral_lib/platform.h"
 
 #include <pwd.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,5 +96,11 @@ Services* installed = nullptr;
 Services& current() { return installed ? *installed : linux_services(); }
 
 void install(Services* s) { installed = s; }
+
+void ignore_file_size_signal() {
+  // Without this, a file-size limit (ulimit -f) ends the process at the write that passes
+  // it, with no word; ignored, that write fails and is reported like a full disk.
+  ::signal(SIGXFSZ, SIG_IGN);
+}
 
 }  // namespace platform

@@ -52,4 +52,8 @@ Services& current();
 // services back.
 void install(Services* s);
 
+// Called once at program start: a write beyond the file-size limit then fails and is
+// reported like a full disk, instead of the signal ending the program without a word.
+void ignore_file_size_signal();
+
 }  // namespace platform

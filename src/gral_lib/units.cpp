@@ -25,6 +25,7 @@ struct Unit {
   std::unique_ptr<std::ofstream> ofile;
   std::unique_ptr<char[]> buffer;
   void (*finish)() = nullptr;  // last action of a stop
+  bool at_start = false;        // nothing read yet from the file
 };
 
 struct Table {
@@ -104,6 +105,7 @@ bool open_read(int u, const std::string& path) {
     return false;
   }
   x.in = x.ifile.get();
+  x.at_start = true;
   return true;
 }
 
@@ -128,6 +130,18 @@ bool close(int u) {
 
 bool is_open(int u) { return u == console_in || u == console_out || table().find(u) != nullptr; }
 
+void flush(int u) {
+  if (u == console_in || u == console_out) return;
+  Unit* x = table().find(u);
+  if (x && x->out) x->out->flush();
+}
+
+bool write_failed(int u) {
+  if (u == console_in || u == console_out) return false;
+  Unit* x = table().find(u);
+  return x && x->out && x->out->fail();
+}
+
 void write_line(int u, std::string_view text) {
   std::ostream& os = out_stream(u);
   // Straight into the stream's buffer: a results file takes a line per record.
@@ -139,19 +153,26 @@ void write_line(int u, std::string_view text) {
 
 bool read_line(int u, std::string& line) {
   std::istream* is;
+  Unit* file = nullptr;
   if (u == console_in) {
     flush_all();
     is = table().console_in_stream;
   } else {
-    Unit* x = table().find(u);
-    if (!x || !x->in) throw std::logic_error("read on a unit not open for reading: " + std::to_string(u));
-    is = x->in;
+    file = table().find(u);
+    if (!file || !file->in) throw std::logic_error("read on a unit not open for reading: " + std::to_string(u));
+    is = file->in;
   }
   if (!std::getline(*is, line)) {
     line.clear();
     return false;
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (file) {
+    // Editors may put a byte-order mark in front of a UTF-8 file; it is no part of a title
+    // or a number.
+    if (file->at_start && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+    file->at_start = false;
+  }
   return true;
 }
 

@@ -26,10 +26,15 @@ bool open_write(int u, const std::string& path);
 // Returns false when a file written could not take everything written to it (a full disk).
 bool close(int u);
 bool is_open(int u);
+// Sends what is written on file unit u to its file now (nothing for a unit not open).
+void flush(int u);
+// True when a write or a flush of file unit u has failed (a full disk, a file-size limit).
+bool write_failed(int u);
 
 // Writes one line (the text and a line end) on unit u.
 void write_line(int u, std::string_view text);
-// Reads one line from unit u without its line end (nor a trailing carriage return).
+// Reads one line from unit u without its line end (nor a trailing carriage return); a
+// UTF-8 byte-order mark that begins a file is not part of its first line.
 // Reading from the console first flushes every output unit, so nothing written is lost.
 // Returns false at the end of input.
 bool read_line(int u, std::string& line);

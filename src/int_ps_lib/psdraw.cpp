@@ -53,10 +53,19 @@ std::string number_text(float v) {
 std::string point_text(float x, float y) { return number_text(x) + " " + number_text(y); }
 
 // A text between parentheses, with the characters that PostScript strings treat
-// specially escaped.
+// specially escaped, and control characters as three-digit octal escapes: a line end in a
+// text never starts a line of the file (which could then read as a comment like %%Page:).
 std::string string_literal(std::string_view text) {
   std::string s = "(";
   for (char c : text) {
+    auto u = static_cast<unsigned char>(c);
+    if (u < 32) {
+      s += '\\';
+      s += static_cast<char>('0' + (u >> 6));
+      s += static_cast<char>('0' + ((u >> 3) & 7));
+      s += static_cast<char>('0' + (u & 7));
+      continue;
+    }
     if (c == '\\' || c == '(' || c == ')') s += '\\';
     s += c;
   }

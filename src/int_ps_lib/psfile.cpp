@@ -65,10 +65,10 @@ std::string page_line(int page, int w) {
 
 std::size_t format_slot() { return static_cast<std::size_t>(psparams_90.IPAGEFMT - 1); }
 
-// The page format stored in the page-format file, or 0 when it is missing or unusable.
 // The name the plot file was opened with, for a report when it cannot be written whole.
 std::string plot_file_name;
 
+// The page format stored in the page-format file, or 0 when it is missing or unusable.
 int read_page_format() {
   std::string name(page_format_file);
   int istat = 0;
@@ -95,7 +95,8 @@ void write_page_format() {
     first.x().i(psparams_90.IPAGEFMT, 2).x().a("'").a(trimmed(psparams_90.NAMSIZE[format_slot()])).a("'");
     unit::write_line(psparams_90.IUNITPS, first);
     unit::write_line(psparams_90.IUNITPS, " ");
-    unit::close(psparams_90.IUNITPS);
+  }
+  if (istat == 0 && close_checked(psparams_90.IUNITPS, "plot init", page_format_file)) {
     text_line(std::string(page_format_file) + " updated or created");
   } else {
     text_line(std::string("Could not update or create ") + std::string(page_format_file));
@@ -165,7 +166,14 @@ void end_plot_file() {
 }  // namespace
 
 void pswrite(std::string_view line) {
-  if (unit::is_open(psparams_90.IUNITPS)) unit::write_line(psparams_90.IUNITPS, line);
+  const int u = psparams_90.IUNITPS;
+  if (!unit::is_open(u)) return;
+  unit::write_line(u, line);
+  // Each line goes to the disk as it is drawn, so that a full disk is reported when it
+  // happens, before any later question; the file is then closed and the drawing goes on
+  // without it.
+  unit::flush(u);
+  write_checked(u, "PostScript plot", plot_file_name);
 }
 
 std::string pscolortext(int c) {

@@ -2,6 +2,8 @@
 // runner that acts like a shell on the commands the program runs. Installed while it lives.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -59,4 +61,17 @@ class TempWorkDir {
  private:
   std::filesystem::path old_;
   std::filesystem::path dir_;
+};
+
+// A full disk while it lives: no file of the process grows beyond the given size (the
+// file-size limit, its signal ignored as the program ignores it).
+struct FullDiskAfter {
+  explicit FullDiskAfter(rlim_t bytes) {
+    platform::ignore_file_size_signal();
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit lower{bytes, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  ~FullDiskAfter() { setrlimit(RLIMIT_FSIZE, &old); }
+  rlimit old{};
 };
