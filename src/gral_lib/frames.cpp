@@ -35,6 +35,7 @@ void title_block(std::string_view kind, std::string_view cname, std::string_view
 
 void pause_line() {
   if (!iocom.lpause) return;
+  unit::before_question();
   err(iocom.lcmdopen ? " ===> HIT RETURN TO RESUME COMMANDS" : " ===> HIT RETURN TO CONTINUE");
   std::string line;
   if (!unit::read_line(iocom.iuerrin, line)) stop_at_end_of_input();

@@ -136,6 +136,7 @@ const char* yes_no(bool v) { return v ? "Yes" : "No "; }
 
 // The shared road of the integer prompts; range and default are optional.
 void ask_integer(const RoutineId& id, int& iv, std::string_view ctext, const int* idef, const int* range, int& istat) {
+  unit::before_question();
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   for (;;) {
@@ -172,6 +173,7 @@ void ask_integer(const RoutineId& id, int& iv, std::string_view ctext, const int
 }
 
 void ask_real(const RoutineId& id, float& rv, std::string_view ctext, const float& rdef, const float* range, int& istat) {
+  unit::before_question();
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   RealField rfield{}, dfield{};
@@ -242,6 +244,7 @@ YesNo judge(char c) {
 // every line whatever the output level, on the caller's units.
 void ask_yes_no(const RoutineId& id, bool& lv, std::string_view ctext, const bool& ldef, int iuin, int iuout,
                 bool always_all, std::string_view again) {
+  unit::before_question();
   auto put = [iuout](std::string_view t) { unit::write_line(iuout, t); };
   std::string_view prompt = trimmed(ctext);
   bool show = always_all || more_output();
@@ -283,6 +286,7 @@ void ask_yes_no(const RoutineId& id, bool& lv, std::string_view ctext, const boo
 }  // namespace
 
 void inchar1(std::string& cv, std::string_view ctext, int& istat) {
+  unit::before_question();
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   if (more_output()) out(dots);
@@ -293,6 +297,7 @@ void inchar1(std::string& cv, std::string_view ctext, int& istat) {
 }
 
 void inchardef(std::string& cv, std::string_view ctext, const std::string& cdef, int& istat) {
+  unit::before_question();
   istat = 0;
   std::string_view prompt = trimmed(ctext);
   if (more_output()) out(dots);

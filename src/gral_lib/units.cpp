@@ -25,6 +25,7 @@ struct Unit {
   std::unique_ptr<std::ofstream> ofile;
   std::unique_ptr<char[]> buffer;
   void (*finish)() = nullptr;  // last action of a stop
+  void (*failed)() = nullptr;  // report of a failed write, before the next console question
   bool at_start = false;        // nothing read yet from the file
 };
 
@@ -48,6 +49,19 @@ struct Table {
 Table& table() {
   static Table t;
   return t;
+}
+
+// A file whose buffered lines could not be written is reported once, before the question
+// that follows; the report may itself ask (its pause), so it is dropped before it runs.
+void report_write_failures() {
+  for (std::size_t u = 0; u < table().units.size(); ++u) {
+    Unit& x = table().units[u];
+    if (x.failed && x.out && x.out->fail()) {
+      auto report = x.failed;
+      x.failed = nullptr;
+      report();
+    }
+  }
 }
 
 std::ostream& out_stream(int u) {
@@ -155,7 +169,7 @@ bool read_line(int u, std::string& line) {
   std::istream* is;
   Unit* file = nullptr;
   if (u == console_in) {
-    flush_all();
+    before_question();
     is = table().console_in_stream;
   } else {
     file = table().find(u);
@@ -180,6 +194,15 @@ void flush_all() {
   table().console_out_stream->flush();
   for (Unit& x : table().units)
     if (x.out) x.out->flush();
+}
+
+void before_question() {
+  flush_all();
+  report_write_failures();
+}
+
+void on_write_failure(int u, void (*report)()) {
+  if (Unit* x = table().find(u)) x->failed = report;
 }
 
 void on_stop(int u, void (*finish)()) {

@@ -43,6 +43,12 @@ bool read_line(int u, std::string& line);
 // so a file that needs closing lines to be valid (a trailer) ends valid. Closing the unit
 // the ordinary way drops it.
 void on_stop(int u, void (*finish)());
+// Gives file unit u a report for a failed write: a file written through a buffer fails when
+// the buffer goes to the disk, and before_question then runs the report, once.
+void on_write_failure(int u, void (*report)());
+// Before a question or a pause on the console: every file goes to the disk, and a file that
+// could not take it is reported now, so the user hears of it before answering.
+void before_question();
 
 void flush_all();
 // Runs the last action of every file unit that has one, then flushes every unit and closes

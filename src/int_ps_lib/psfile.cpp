@@ -150,6 +150,8 @@ void prologue() {
   pswrite(page_line(psparams_90.IPAGE, 4));
 }
 
+void report_plot_write_failure() { write_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name); }
+
 // Ends the last page and writes the trailer.
 void end_plot_file() {
   psstrokepath();
@@ -169,11 +171,10 @@ void pswrite(std::string_view line) {
   const int u = psparams_90.IUNITPS;
   if (!unit::is_open(u)) return;
   unit::write_line(u, line);
-  // Each line goes to the disk as it is drawn, so that a full disk is reported when it
-  // happens, before any later question; the file is then closed and the drawing goes on
+  // A full disk shows when the file's buffer is written: it is reported then (or before the
+  // next question, whichever comes first), the file is closed and the drawing goes on
   // without it.
-  unit::flush(u);
-  write_checked(u, "PostScript plot", plot_file_name);
+  report_plot_write_failure();
 }
 
 std::string pscolortext(int c) {
@@ -240,6 +241,7 @@ void intplinit(std::string& cfile, int mode) {
   plot_file_name = cfile;
   // A stop while the file is open still ends it as a valid PostScript file.
   unit::on_stop(psparams_90.IUNITPS, end_plot_file);
+  unit::on_write_failure(psparams_90.IUNITPS, report_plot_write_failure);
 
   psparams_90.IPAGE = 1;
   psparams_90.LPATHOPEN = 0;
