@@ -1,5 +1,7 @@
-// Runs a command and prints its elapsed seconds and peak resident memory in kilobytes.
+// Runs a command, its standard output thrown away, and prints its elapsed seconds and peak
+// resident memory in kilobytes.
 //   bench_measure COMMAND [ARGUMENTS...]
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +21,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (pid == 0) {
+    int null = open("/dev/null", O_WRONLY);
+    if (null < 0 || dup2(null, STDOUT_FILENO) < 0) {
+      std::perror("/dev/null");
+      _exit(127);
+    }
     execv(argv[1], argv + 1);
     std::perror(argv[1]);
     _exit(127);

@@ -1,5 +1,5 @@
 // Runs command 1000 on a format-2 data file, writing a new results file, with the console
-// answers given and the console output kept in memory.
+// answers given and the console output kept in memory; no plot is drawn.
 //   bench_run DATAFILE RESULTSFILE
 #include <iostream>
 #include <sstream>
@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     trigoset();
     KvrSettings set;
     set.IDATFMT = 2;
+    set.lplotstat = false;
     KvrRecord rec;
     conversion_run(set, rec, 1000);
     std::cerr << rec.nread << " records read, " << rec.nconv << " converted\n";

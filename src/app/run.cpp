@@ -96,9 +96,11 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
   rec.nconv = 0;
   rec.nsectdata = 0;
   rec.isectprev = -9999;
+  rec.lsectpage = false;
   rec.lend = false;
   const bool from_file = set.ITP == 1;
   const int in_unit = from_file ? data_unit : iocom.iuin;
+  const bool section_pages = set.lplotsect && set.lsectdepth;
 
   ResultsDestination dest;
   const bool header_read = open_data_source(set, rec);
@@ -108,8 +110,8 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
     // Typed-in records are on disk before the next question; a results file that cannot
     // take them ends the data, as a record that cannot be read does.
     bool kept = results_kept(set, dest, !from_file);
-    // Statistics page: the dip and strike histograms are emptied here.
-    // Section pages: the section axis is set here.
+    if (set.lplotstat) statistics_clear(set);
+    if (section_pages) section_axis(set, rec);
     say_dashes();
     say("READING INPUT DATA");
     say_dashes();
@@ -131,12 +133,13 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
       }
       write_results_record(set, rec, dest, converted);
       kept = results_kept(set, dest, !from_file);
-      // Statistics page: a converted record's true dip and strike are added here.
-      // Section pages: a converted record's page change and fault trace come here.
+      if (converted && set.lplotstat) statistics_add(set, rec);
+      if (converted && section_pages) section_record(set, rec);
     }
-    // Section pages: the last section page is finished here.
+    if (section_pages) section_end(rec);
   }
   write_run_counts(set, rec, dest, from_file);
-  // Statistics page: drawn here, inside the summary frame, when the header was read.
+  // After a header that could not be read the histograms hold nothing of this run.
+  if (header_read && set.lplotstat) statistics_page(set, rec);
   menutail();
 }

@@ -55,6 +55,9 @@ struct KvrRecord {
   int nconv = 0;       // records converted in the run
   int nsectdata = 0;   // records converted in the current core section
   int isectprev = -9999;  // section of the page in progress
+  bool lsectpage = false; // a section page is in progress (any section number, -9999 too)
+  float sectaz = 270.0f;  // azimuth of the section's cut face, degrees
+  float boxlimit = 0.0f;  // depth at the bottom of the first core box of the page, cm
   bool lend = false;   // the keyboard user ended the input
 };
 

@@ -1,6 +1,7 @@
 // The stages of a run (input, checks, conversion, results), shared by the run's source files.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "app/run.h"
@@ -60,3 +61,28 @@ bool results_kept(const KvrSettings& set, const ResultsDestination& dest, bool f
 // Counts of the run and closing of the data and results files.
 void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDestination& dest,
                       bool data_file_open);
+
+// Plot pages of a run.
+// Caption line iline of a page head's block at x (the head's first line at y = 27.5 cm),
+// drawn with the justification code just; the text is taken in 50 characters.
+void page_caption(std::string_view text, int iline, float x, int just);
+// Lines 1 to 3 of a page head's left block (input format, input file, title).
+void input_captions(const KvrSettings& set, const KvrRecord& rec);
+// The run-information block of a page head, centred at the top of the page.
+void runinfo_caption();
+// An integer as its shortest text.
+std::string shortest_text(int v);
+
+// Section pages: the x axis across the core, at the start of the run.
+void section_axis(const KvrSettings& set, KvrRecord& rec);
+// Section pages: a converted record's page change, if its section starts one, and its trace.
+void section_record(const KvrSettings& set, KvrRecord& rec);
+// Section pages: the closing lines of the page in progress, at the end of the data.
+void section_end(KvrRecord& rec);
+
+// Statistics page: the dip and strike histograms emptied at the start of the run.
+void statistics_clear(const KvrSettings& set);
+// Statistics page: a converted record's true dip and strike added to the histograms.
+void statistics_add(const KvrSettings& set, const KvrRecord& rec);
+// Statistics page: the page head and the four plots, at the end of the run.
+void statistics_page(const KvrSettings& set, const KvrRecord& rec);

@@ -8,6 +8,7 @@
 #include "gral_lib/sysinfo.h"
 #include "gral_lib/textconv.h"
 #include "gral_lib/units.h"
+#include "runinfo_lib/chain.h"
 
 RunInfo3Com runinfo3com;
 
@@ -113,11 +114,7 @@ void getruninfo0(std::string& SYSINFO, std::string& PROGINFO) {
   }
 
   if (r.ROUTLEVEL < 1) {
-    errorhead(name, version, date);
-    out(Line().x().a("Current routine level =").x().i(r.ROUTLEVEL, 4));
-    out(Line().x().a("Can store up to level =").x().i(kRoutLevels, 4));
-    out(" => No program information");
-    errortail00();
+    no_level_error({name, version, date});
     PROGINFO = fit("*** ERROR in program info: routine level < 1 ***", PROGINFO.size());
     return;
   }
@@ -135,23 +132,35 @@ void getruninfo0(std::string& SYSINFO, std::string& PROGINFO) {
     warningtail00();
     return false;
   };
-  auto level = [&](int i) {
-    return trim(r.ROUTNAME[static_cast<std::size_t>(i)]) + "_" + trim(r.ROUTVERS[static_cast<std::size_t>(i)]);
-  };
-
-  if (!append(level(0))) return;
+  if (!append(level_text(1))) return;
   int top = r.ROUTLEVEL <= kRoutLevels ? r.ROUTLEVEL : 2;
   for (int i = 2; i <= top; ++i)
-    if (!append(trim(PROGINFO) + " -> " + level(i - 1))) return;
+    if (!append(trim(PROGINFO) + " -> " + level_text(i))) return;
   if (r.ROUTLEVEL > kRoutLevels) {
-    warninghead(name, version, date);
-    out(Line().x().a("Current subroutine level     =").x().i(r.ROUTLEVEL, 4));
-    out(Line().x().a("Information only up to level =").x().i(kRoutLevels, 4));
-    warningtail00();
-    if (!append(trim(PROGINFO) + " -> " + level(kRoutLevels - 1) + " -> x")) return;
+    deep_level_warning({name, version, date});
+    if (!append(trim(PROGINFO) + " -> " + level_text(kRoutLevels) + " -> x")) return;
   }
-  if (r.RUNINFOCODE == 0 || r.RUNINFOCODE == 2) {
-    std::string command = trim(Line().i(r.CMND, 4).str());
-    append(trim(PROGINFO) + " Command = " + command);
-  }
+  if (r.RUNINFOCODE == 0 || r.RUNINFOCODE == 2) append(trim(PROGINFO) + " Command = " + command_text());
+}
+
+std::string level_text(int i) {
+  const auto k = static_cast<std::size_t>(i - 1);
+  return trim(runinfo3com.ROUTNAME[k]) + "_" + trim(runinfo3com.ROUTVERS[k]);
+}
+
+std::string command_text() { return trim(Line().i(runinfo3com.CMND, 4).str()); }
+
+void no_level_error(const RoutineId& id) {
+  errorhead(id.name, id.version, id.date);
+  out(Line().x().a("Current routine level =").x().i(runinfo3com.ROUTLEVEL, 4));
+  out(Line().x().a("Can store up to level =").x().i(kRoutLevels, 4));
+  out(" => No program information");
+  errortail00();
+}
+
+void deep_level_warning(const RoutineId& id) {
+  warninghead(id.name, id.version, id.date);
+  out(Line().x().a("Current subroutine level     =").x().i(runinfo3com.ROUTLEVEL, 4));
+  out(Line().x().a("Information only up to level =").x().i(kRoutLevels, 4));
+  warningtail00();
 }

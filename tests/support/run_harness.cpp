@@ -14,6 +14,9 @@ void RunHarness::SetUp() {
   int code = 2;
   swpinfo(code, 1);
   iocom.lpause = false;
+  // The conversion alone: the plot pages of a run are checked end to end, on the program.
+  set.lplotstat = false;
+  set.lplotsect = false;
   take_output();
 }
 

@@ -1,5 +1,6 @@
 // Test harness for runs of command 1000: the console bound to string streams, a scripted
-// platform, a temporary working folder holding the data and results files.
+// platform, a temporary working folder holding the data and results files; both plots are
+// switched off.
 #pragma once
 
 #include <string>
