@@ -9,8 +9,10 @@
 #include "app/run_stages.h"
 #include "axis_lib/axes.h"
 #include "axis_lib/box.h"
+#include "gral_lib/console.h"
 #include "gral_lib/format.h"
 #include "gral_lib/textconv.h"
+#include "gral_lib/units.h"
 #include "math_lib/angles.h"
 #include "plt_lib/draw.h"
 #include "plt_lib/plotcontrol.h"
@@ -25,6 +27,18 @@ constexpr std::string_view separator = "----------------------------------";
 constexpr float vertical_tolerance = 1.0e-4f;  // degrees
 
 void say_pair(std::string_view text, int v) { say(Line().a(text).x().i(v, 5).str()); }
+
+// " Plotting fault trace #    12 in section     3": a line per record, built in place.
+void fault_line(std::string_view what, const KvrRecord& rec) {
+  static std::string s;
+  s.assign(1, ' ');
+  s += what;
+  s += ' ';
+  put_i(s, rec.nsectdata, 5);
+  s += " in section ";
+  put_i(s, rec.ISECT, 5);
+  unit::write_line(iocom.iuout, s);
+}
 
 void section_lines(std::string_view what, int isect) {
   say(separator);
@@ -120,7 +134,7 @@ void fault_trace(const KvrSettings& set, const KvrRecord& rec) {
     float m = std::fmod(std::fabs(rec.STRIKE - rec.sectaz), 180.0f);
     // A strike a hair's breadth from the face's opposite direction is parallel to it too.
     if (m <= vertical_tolerance || 180.0f - m <= vertical_tolerance) {
-      say(Line().a("Fault #").x().i(rec.nsectdata, 5).x().a("in section").x().i(rec.ISECT, 5).str());
+      fault_line("Fault #", rec);
       say(Line().a("is vertical and parallel to the cross section").x().a("=> it has no trace within the cross section")
               .str());
       return;
@@ -131,7 +145,7 @@ void fault_trace(const KvrSettings& set, const KvrRecord& rec) {
     w = set.diam / 2.0f;
     h = w * std::tan(rad(rec.TRUEDIP)) * std::cos(rad(90.0f + rec.STRIKE - rec.sectaz));
   }
-  say(Line().a("Plotting fault trace #").x().i(rec.nsectdata, 5).x().a("in section").x().i(rec.ISECT, 5).str());
+  fault_line("Plotting fault trace #", rec);
   int nsub = set.IVCD != 1 ? 15 : (rec.boxlimit >= rec.DEPTH ? 13 : 14);
   ssubplot(nsub, 1);
   float x[2] = {-w, w}, y[2] = {rec.DEPTH - h, rec.DEPTH + h};

@@ -24,8 +24,9 @@ void right(std::string& s, std::string_view text, int w) {
     stars(s, w);
     return;
   }
-  s.append(static_cast<std::size_t>(w) - text.size(), ' ');
-  s.append(text);
+  // One growth of s for the blanks and the text together.
+  s.resize(s.size() + static_cast<std::size_t>(w), ' ');
+  text.copy(s.data() + (s.size() - text.size()), text.size());
 }
 
 // Infinity and NaN as a Fortran runtime writes them: the longest form that fits.

@@ -41,16 +41,58 @@ void clamp_point(float& x, float& y, std::string_view routine) {
   clamp(y, routine, 'y');
 }
 
-// A coordinate or width in the least width with 2 decimals (fewer when 10 characters
-// would not hold them); a value that is not negative begins with a blank.
-std::string number_text(float v) {
-  std::string s;
-  int m = 0;
-  real2charf1(s, m, 2, 10, v);
-  return s.substr(0, static_cast<std::size_t>(m));
+// The width that real2charf1 gives a value of magnitude a with 2 decimals in 10
+// characters: a place for the sign, the digits before the point, the point and 2
+// decimals; 0 beyond the magnitudes worked out here. It counts the digits before the point
+// as int(log10(a + 0.006)) + 1 in single precision: away from a power of ten a comparison
+// counts the same, so the logarithm is taken only next to one. A plot file holds millions
+// of coordinates.
+int coordinate_width(float a) {
+  if (a <= 9.0f) return 5;
+  if (!(a < 99999.0f)) return 0;
+  constexpr float rounding = 0.6f * (1.0f / 100.0f);
+  const float r = a + rounding;
+  float power = 10.0f;
+  int digits = 1;
+  while (r >= power) {
+    power *= 10.0f;
+    ++digits;
+  }
+  if (r >= 0.999f * power || r <= 1.001f * (power / 10.0f))
+    digits = static_cast<int>(0.4342945f * std::log(r)) + 1;
+  return digits + 4;
 }
 
-std::string point_text(float x, float y) { return number_text(x) + " " + number_text(y); }
+// A coordinate or width in the least width with 2 decimals (fewer when 10 characters
+// would not hold them), appended to s; a value that is not negative begins with a blank.
+void put_number(std::string& s, float v) {
+  if (int m = coordinate_width(std::fabs(v)); m > 0) {
+    put_f(s, v, m, 2);
+    return;
+  }
+  std::string t;
+  int m = 0;
+  real2charf1(t, m, 2, 10, v);
+  s.append(t, 0, static_cast<std::size_t>(m));
+}
+
+std::string number_text(float v) {
+  std::string s;
+  put_number(s, v);
+  return s;
+}
+
+// The line "x y op", built in one buffer kept from line to line: valid until the next call.
+std::string_view point_line(float x, float y, std::string_view op) {
+  static std::string s;
+  s.clear();
+  put_number(s, x);
+  s += ' ';
+  put_number(s, y);
+  s += ' ';
+  s += op;
+  return s;
+}
 
 // A text between parentheses, with the characters that PostScript strings treat
 // specially escaped, and control characters as three-digit octal escapes: a line end in a
@@ -102,13 +144,12 @@ std::string font_name() {
 
 void psmoveto(float& x, float& y, int mode) {
   clamp_point(x, y, "psmoveto");
-  std::string line = point_text(x, y) + " moveto";
   psstrokepath();
   if (mode == 0) {
-    pswrite(line);
+    pswrite(point_line(x, y, "moveto"));
   } else if (mode == 1) {
     pswrite("newpath");
-    pswrite(line);
+    pswrite(point_line(x, y, "moveto"));
     psparams_90.LPATHOPEN = 1;
   }
 }
@@ -122,7 +163,7 @@ void pslineto(float x[], float y[], int n) {
   }
   for (int i = 0; i < n; ++i) {
     clamp_point(x[i], y[i], "pslineto");
-    pswrite(point_text(x[i], y[i]) + " lineto");
+    pswrite(point_line(x[i], y[i], "lineto"));
   }
 }
 
