@@ -46,11 +46,12 @@ TEST_F(Program, StartUpLines) {
   ProgramRun r = run("\n9999\n");
   EXPECT_EQ(r.status, 0);
   // In order: console, banner with the platform's answers and its pause, angle constants,
-  // plot attributes, then (the sub-plots set silently) the menu.
+  // plot attributes, (the sub-plots set silently) axes and histograms, then the menu.
   const std::vector<std::string> lines = {
       " INITIALIZING INPUT/OUTPUT\n", " @          MAIN PROGRAM: kelvorastrim            @\n", " @      User: ",
       " @      Host: ", " @    System: Linux", " @       CPU: ", " HIT RETURN TO CONTINUE ",
-      " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", " DATA SET UP:\n",
+      " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", " INITIALIZING AXES\n",
+      " INITIALIZING HISTOGRAMS LAYOUT\n", " DATA SET UP:\n",
       " Input from  : file    \n Output to   : file    \n",
       " Plot file name : kelvst_plot.ps                                    \n",
       " Plot statistics .......................21 T\n Modify histograms .....................22\n" + D,
