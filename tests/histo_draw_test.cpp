@@ -27,12 +27,6 @@ using Path = std::vector<Pt>;
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-int occurrences(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
 class HistoDraw : public PlotTest {
  protected:
   void SetUp() override {
@@ -292,7 +286,7 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   hstfrmplt(nb);
   hstvalplt(nb);
   EXPECT_EQ(nb, 0);
-  EXPECT_EQ(occurrences(take_output(), " ==> RESET histogram nb =   0\n"), 2);
+  EXPECT_EQ(count_of(take_output(), " ==> RESET histogram nb =   0\n"), 2);
   // An empty histogram: a y range of zero extent, every type and style.
   blkhst8.NBHST = 3;
   fill(0, 90, 18, {});

@@ -398,12 +398,6 @@ TEST_F(Histo, BadHistogramNumber) {
   EXPECT_EQ(ymax, 10.0f);
 }
 
-int occurrences(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
 // The application's call: switch 1, mode 2. The count cannot be changed; a histogram
 // number opens its settings.
 TEST_F(Histo, GlobalMenuLeadsToTheSettingsOfEachHistogram) {
@@ -416,8 +410,8 @@ TEST_F(Histo, GlobalMenuLeadsToTheSettingsOfEachHistogram) {
   EXPECT_TRUE(has(out, " nb of histograms to use .......:   3\n"));
   EXPECT_TRUE(has(out, " |histo nb|        X label        |command|\n"));
   EXPECT_TRUE(has(out, " |    2   |Strike azimuth of the f|    2  |\n"));
-  EXPECT_EQ(occurrences(out, " Histogram settings\n"), 1);
-  EXPECT_EQ(occurrences(out, " Enter your choice\n"), 5);
+  EXPECT_EQ(count_of(out, " Histogram settings\n"), 1);
+  EXPECT_EQ(count_of(out, " Enter your choice\n"), 5);
   EXPECT_TRUE(has(out, " Histogram nb             :   2\n"));
   // Switch 3: the count can be raised, and the new histogram opened.
   sw = 3;
@@ -446,8 +440,8 @@ TEST_F(Histo, SettingsMenuGatesItsCommandsByTheSwitch) {
   EXPECT_TRUE(has(out, " |nb|on|        label        .com\n"));
   EXPECT_TRUE(has(out, " | 5| 1|Dip                  .335\n"));
   EXPECT_FALSE(has(out, "X axis index setting") || has(out, "Plot type setting"));
-  EXPECT_EQ(occurrences(out, " Plot style setting\n"), 1);
-  EXPECT_EQ(occurrences(out, " Histogram settings\n"), 4);
+  EXPECT_EQ(count_of(out, " Plot style setting\n"), 1);
+  EXPECT_EQ(count_of(out, " Histogram settings\n"), 4);
   // Switch 0 shows only; labels of 24 characters, no command numbers.
   sw = 0;
   input("110\n99\n");
