@@ -36,6 +36,11 @@ build:
 test: deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The program reads its answers from the terminal or from a pipe alike; its files go to the
+# folder make runs in.
+run: deps build
+	@$(BUILD_DIR)/kelvorastrim
+
 bench: build
 	bench/run_bench.sh $(BUILD_DIR)
 

@@ -1,6 +1,7 @@
 // The checks and the conversion, through whole runs from a data file to a results file.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -69,7 +70,7 @@ const Worked worked[] = {
     // Further edges: only exact zeros count in two-dip mode; strikes are reduced; swapped
     // data give the same plane.
     {1, "0.00005 E 30 A", "   0.0\t   0.0\thorizontal plane", 1, 0},
-    {1, "0.00005 N 30 E", " 360.0\t  30.1\t ", 0, 0},
+    {1, "0.00005 N 30 E", " 360.0\t  30.0\t ", 0, 0},
     {2, "30 90 0.00005 0", "   0.0\t  30.0\t ", 0, 0},
     {2, "30 90 0.0001 0", " 360.0\t  30.0\t ", 0, 0},
     {1, "30 E 360 A", "   0.0\t  30.0\t ", 0, 0},
@@ -83,8 +84,9 @@ const Worked worked[] = {
     {1, "30 S 0 A", "      \t      \t" + late, 1, 1},
     {1, "30 N 180 A", "      \t      \t" + late, 0, 1},
     {1, "30 E 270 A", "      \t      \t" + late, 0, 1},
-    // An extreme ratio of dips: the arc tangent rounds past pi/2; the dip stays positive.
-    {1, "0.001 N 89.99 E", "   0.0\t  89.9\t ", 0, 0},
+    // An extreme ratio of dips: the arc tangent rounds past pi/2; the dip is the plane's.
+    {1, "0.001 N 89.99 E", "   0.0\t  90.0\t ", 0, 0},
+    {1, "0.000001 N 60 E", "   0.0\t  60.0\t ", 0, 0},  // a tiny first dip: the plane's dip
     // A first dip whose tangent is 0 in single precision counts as 0.
     {1, "1e-45 N 0 E", "   0.0\t   0.0\thorizontal plane", 1, 0},
     {1, "1e-45 N 30 E", "      \t      \terror: 1st dip = 0 => should be in 2nd position", 0, 1},
@@ -223,6 +225,38 @@ double apparent_dip(double strike, double dip, double az) {
 double angle_gap(double a, double b) {
   double g = std::fmod(std::fabs(a - b), 360.0);
   return std::fmin(g, 360.0 - g);
+}
+
+// The strike and true dip of the plane holding the two apparent-dip lines, from their cross
+// product in double precision.
+std::pair<double, double> plane_through(double a1, double az1, double a2, double az2) {
+  const double r = M_PI / 180.0;
+  auto line = [r](double a, double az) {
+    return std::array<double, 3>{std::sin(az * r) * std::cos(a * r), std::cos(az * r) * std::cos(a * r), -std::sin(a * r)};
+  };
+  std::array<double, 3> u = line(a1, az1), v = line(a2, az2);
+  double nx = u[1] * v[2] - u[2] * v[1], ny = u[2] * v[0] - u[0] * v[2], nz = u[0] * v[1] - u[1] * v[0];
+  if (nz < 0) nx = -nx, ny = -ny, nz = -nz;  // the upward normal leans towards the dip direction
+  return {std::atan2(nx, ny) / r - 90.0, std::atan2(std::hypot(nx, ny), nz) / r};
+}
+
+TEST_F(Conversion, IllConditionedRecordsAgreeWithThePlane) {
+  // First apparent dips of almost nothing, and directions all but opposite or parallel (a
+  // turn apart), against second dips and directions over their range.
+  set.IDATFMT = 2;
+  for (float a1 : {1e-7f, 1e-6f, 3e-5f, 0.0003f, 0.002f, 0.01f, 0.1f, 30.0f})
+    for (float a2 : {0.5f, 30.00017f, 60.0f, 85.0f, 89.99f})
+      for (float az2 : {20.0f, 90.0f, 135.0f, 179.9f, 189.9996f, 250.0f, 369.9996f}) {
+        char record[96];
+        std::snprintf(record, sizeof record, "%.9g 10 %.9g %.9g\n", a1, a2, az2);
+        SCOPED_TRACE(record);
+        data(record);
+        run();
+        ASSERT_EQ(rec.nconv, 1);
+        auto [strike, dip] = plane_through(a1, 10.0, a2, az2);
+        EXPECT_NEAR(rec.TRUEDIP, dip, 0.05);
+        EXPECT_LE(angle_gap(rec.STRIKE, strike), 0.05);
+      }
 }
 
 TEST_F(Conversion, RecoversKnownPlanesToThePrintedPrecision) {

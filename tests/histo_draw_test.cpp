@@ -13,6 +13,7 @@
 #include "plt_lib/linefill.h"
 #include "plt_lib/scaling.h"
 #include "plt_lib/subplots.h"
+#include "plt_lib/textattributes.h"
 #include "support/ghostscript.h"
 #include "support/plot_fixture.h"
 
@@ -187,7 +188,10 @@ TEST_F(HistoDraw, RoseRingsAndTicks) {
                             {359.9f, 20, {5, 10, 15, 20}, true},
                             {359.8f, 23, {5, 10, 15, 20, 23}, false}};
   look(2, 11);
-  std::vector<std::vector<float>> radii;
+  float angle = 30;
+  int justification = 3;
+  stextangle(angle, 1);
+  stextalign(justification, 1);
   for (const RingCase& c : cases) {
     fill(0, c.span, 10, {}, 4);
     float ymin = 0, ymax = c.outer;
@@ -195,6 +199,8 @@ TEST_F(HistoDraw, RoseRingsAndTicks) {
     shstyext(ymin, ymax, nb, 1);
     hstfrmplt(nb);
   }
+  EXPECT_EQ(plt2blk.TEXTANGLE, 30.0f);  // the text state is set back
+  EXPECT_EQ(plt2blk.JUSTIF, 3);
   std::vector<Path> drawn = paths();
   std::size_t p = 0;
   for (const RingCase& c : cases) {

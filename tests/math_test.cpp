@@ -59,12 +59,15 @@ TEST_F(Angles, ModuloReductions) {
   EXPECT_EQ(mod(-0.00002f), 359.99997f);
   EXPECT_TRUE(std::signbit(mod(-0.0f)));
   // absurd azimuths still come back within the period
-  for (float huge : {1.26362182e11f, -1.26362182e11f, 3.0e38f, -3.0e38f}) {
+  for (float huge : {1.26362182e11f, -1.26362182e11f, 3.0e38f, -3.0e38f, 188766352.0f, -188766352.0f}) {
     EXPECT_GE(mod(huge), 0.0f) << huge;
     EXPECT_LE(mod(huge), 360.0f) << huge;
     EXPECT_GT(cmod(huge), -180.0f) << huge;
     EXPECT_LE(cmod(huge), 180.0f) << huge;
   }
+  // A quotient rounded up to a whole number left the steps a period below the range.
+  EXPECT_EQ(mod(188766352.0f), 352.0f);
+  EXPECT_EQ(mod(-188766352.0f), 8.0f);
   EXPECT_EQ(cmod(180.0f), 180.0f);
   EXPECT_EQ(cmod(-180.0f), 180.0f);
   EXPECT_EQ(cmod(190.0f), -170.0f);

@@ -10,6 +10,11 @@
 namespace {
 
 constexpr float tolerance = 1.0e-4f;  // degrees
+// Where the formula keeps the plane to about a hundredth of a degree: up to this |q| (beyond
+// it the rounding of atan(q) dominates its cosine), and from this sine of the angle between
+// the two directions (below it, the rounding of that angle in radians dominates the sine).
+constexpr float ill_conditioned_q = 1000.0f;
+constexpr float ill_conditioned_sine = 1.0e-3f;
 // The sine of 1e-4 degrees: a strike closer than that to the dip direction, or to its
 // opposite, cannot define a plane. The single-precision sine of 180 degrees is not 0, so
 // an exact test would let an opposite strike through as an impossible vertical plane.
@@ -25,6 +30,24 @@ float azimuth(char letter) {
 }
 
 void reduce360(float& x) { modulr(&x, &x, 360.0f, 1); }
+
+// The true dip and strike of a two-dip record where the formula is ill-conditioned. With a
+// large q, b lies close to a right angle and its cosine, about 1/|q|, keeps only the few
+// digits that the rounding of b leaves (0.000001 N 60 E gave 21.8 for a 60-degree plane);
+// with directions all but parallel or opposite, the small sine of their difference keeps
+// only what the rounding of that angle in radians leaves. Here t1 q = (c t1 - t2) / s gives
+// tan(dip) = t1 / cos(b) = hypot(t1, t1 q) and b = atan2(t1 q, t1) without a cosine of b,
+// worked in double precision, where the difference of the two azimuths is exact.
+void ill_conditioned_plane(KvrRecord& rec) {
+  const double to_rad = 3.14159265358979323846 / 180.0;
+  double a = (static_cast<double>(rec.DIPDA[0]) - static_cast<double>(rec.DIPDA[1])) * to_rad;
+  double s = std::sin(a), c = std::cos(a);
+  double t1 = std::tan(static_cast<double>(rec.DIP[0]) * to_rad);
+  double t2 = std::tan(static_cast<double>(rec.DIP[1]) * to_rad);
+  double t1q = (c * t1 - t2) / s;
+  rec.TRUEDIP = static_cast<float>(std::atan(std::hypot(t1, t1q)) / to_rad);
+  rec.STRIKE = (static_cast<float>(std::atan2(t1q, t1) / to_rad) + rec.DIPDA[0]) + (-90.0f);
+}
 
 void horizontal_plane(KvrRecord& rec) {
   record_warning_head(rec.nread);
@@ -138,11 +161,13 @@ bool convert_two_dips(int idatfmt, KvrRecord& rec) {
   float t2 = std::tan(rad(rec.DIP[1]));
   float r = t2 / t1;
   float q = (c - r) / s;
-  float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
-  // For an extreme q the arc tangent rounds just past pi/2 and its cosine turns negative;
-  // the true dip lies in [0, 90] whatever the rounding.
-  rec.TRUEDIP = deg(std::atan(t1 / std::fabs(std::cos(b))));
-  rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
+  if (std::fabs(q) <= ill_conditioned_q && std::fabs(s) >= ill_conditioned_sine) {
+    float b = std::atan(q);  // from the first direction, clockwise, to the true dip direction
+    rec.TRUEDIP = deg(std::atan(t1 / std::cos(b)));
+    rec.STRIKE = (deg(b) + rec.DIPDA[0]) + (-90.0f);
+  } else {
+    ill_conditioned_plane(rec);
+  }
   reduce360(rec.STRIKE);
   return true;
 }

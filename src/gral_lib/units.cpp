@@ -24,6 +24,7 @@ struct Unit {
   std::unique_ptr<std::ifstream> ifile;
   std::unique_ptr<std::ofstream> ofile;
   std::unique_ptr<char[]> buffer;
+  void (*finish)() = nullptr;  // last action of a stop
 };
 
 struct Table {
@@ -160,7 +161,18 @@ void flush_all() {
     if (x.out) x.out->flush();
 }
 
+void on_stop(int u, void (*finish)()) {
+  if (Unit* x = table().find(u)) x->finish = finish;
+}
+
 void close_all() {
+  // Each last action runs once, even if it is interrupted.
+  for (std::size_t u = 0; u < table().units.size(); ++u) {
+    if (auto finish = table().units[u].finish) {
+      table().units[u].finish = nullptr;
+      finish();
+    }
+  }
   flush_all();
   for (std::size_t u = 0; u < table().units.size(); ++u)
     if (table().units[u].in || table().units[u].out) close(static_cast<int>(u));

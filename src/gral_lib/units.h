@@ -34,8 +34,14 @@ void write_line(int u, std::string_view text);
 // Returns false at the end of input.
 bool read_line(int u, std::string& line);
 
+// Gives file unit u a last action for a stop: close_all runs it before it closes the unit,
+// so a file that needs closing lines to be valid (a trailer) ends valid. Closing the unit
+// the ordinary way drops it.
+void on_stop(int u, void (*finish)());
+
 void flush_all();
-// Flushes every unit and closes every file unit.
+// Runs the last action of every file unit that has one, then flushes every unit and closes
+// every file unit.
 void close_all();
 
 }  // namespace unit

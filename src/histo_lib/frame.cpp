@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "axis_lib/box.h"
 #include "curve_lib/curve.h"
 #include "gral_lib/frames.h"
 #include "histo_lib/drawing.h"
@@ -56,9 +57,20 @@ void rose_direction(float a, const RoseFlags& f, float& c, float& s) {
   if (f.negate) s = -s;
 }
 
-void xy_frame(int nb, float x1, float x2) {
+// The box of annotated axes, its top side plain, and the title above it.
+void xy_frame(int nb, int ix, float x1, float x2, const YTics& tics) {
+  const int i = nb - 1;
+  const int x = ix - 1;
+  float height;
+  stextsize(height, 3);
+  const float ymin = blkhst8.YMINHST0[i], ymax = blkhst8.YMAXHST0[i];
+  const float x_step = (hst_edge(2, ix) - hst_edge(1, ix)) * static_cast<float>(blkhst8.NXTICHST0[x]);
+  usbax6(x1, x2, ymin, ymax, x1, x2, x_step, hst_label(5, nb), 1, height, blkhst8.NXTICHST0[x],
+         blkhst8.NXLABHST0[x], ymin, ymax, static_cast<float>(blkhst8.NYTICHST0[i]), hst_label(8, nb), 0, height,
+         tics.subtics, blkhst8.NYLABHST0[i], 0, 0, 1, 1, 1);
+
   // The title: 0.1 cm above the middle of the top side, only when slot 6 is to be drawn.
-  float xu = 0.5f * (x1 + x2), yu = blkhst8.YMAXHST0[nb - 1];
+  float xu = 0.5f * (x1 + x2), yu = ymax;
   float xcm, ycm;
   us2cm(&xcm, &ycm, &xu, &yu, 1);
   ycm += 0.1f;
@@ -185,7 +197,7 @@ void hstfrmplt(int& nb) {
 
   const int type = blkhst8.IPLTYPEHST0[i];
   if (type == 1) {
-    xy_frame(nb, x1, x2);
+    xy_frame(nb, ix, x1, x2, tics);
   } else if (type >= 2 && type <= 9) {
     const RoseFlags f = rose_flags(type);
     rose_rings(nb, type, x1, x2, f);

@@ -149,6 +149,19 @@ void prologue() {
   pswrite(page_line(psparams_90.IPAGE, 4));
 }
 
+// Ends the last page and writes the trailer.
+void end_plot_file() {
+  psstrokepath();
+  pswrite("showpage");
+  pswrite("%%End Page");
+  pswrite("%%Trailer");
+  Line pages;
+  pages.a("%%Pages:").x();
+  put_wide(pages, psparams_90.IPAGE, 3);
+  pswrite(pages);
+  pswrite("%%EOF");
+}
+
 }  // namespace
 
 void pswrite(std::string_view line) {
@@ -217,6 +230,8 @@ void intplinit(std::string& cfile, int mode) {
 
   opef1(cfile, "PostScript plot", psparams_90.IUNITPS, "unknown", "write", mode % 2, 1, istat);
   plot_file_name = cfile;
+  // A stop while the file is open still ends it as a valid PostScript file.
+  unit::on_stop(psparams_90.IUNITPS, end_plot_file);
 
   psparams_90.IPAGE = 1;
   psparams_90.LPATHOPEN = 0;
@@ -240,15 +255,7 @@ void intplend() {
   std::string answer(80, ' ');
   int istat = 0;
   inchar1(answer, "CR = Return to close the PostScript file", istat);
-  psstrokepath();
-  pswrite("showpage");
-  pswrite("%%End Page");
-  pswrite("%%Trailer");
-  Line pages;
-  pages.a("%%Pages:").x();
-  put_wide(pages, psparams_90.IPAGE, 3);
-  pswrite(pages);
-  pswrite("%%EOF");
+  end_plot_file();
   if (unit::is_open(psparams_90.IUNITPS)) close_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name);
   text_line("The PostScript plot file is closed");
   dollar_line();

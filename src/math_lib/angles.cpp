@@ -21,11 +21,48 @@ float reduce_step(float x, float p) {
   return x - wp;
 }
 
-float modulr1(float x, float p) {
+// The reduction by steps: a quotient rounded up to a whole number leaves x - w p one
+// period outside the range (modulr(188766352, 360) would give -16).
+float modulr_steps(float x, float p) {
   if (x >= p) return reduce_step(x, p);
   if (x >= 0.0f) return x;
   float r = reduce_step(x, p);
   if (r != 0.0f) r = r + p;
+  return r;
+}
+
+// A usable period: positive and finite. Any other leaves the steps' result as it is.
+bool usable_period(float p) { return p > 0.0f && std::isfinite(p); }
+
+float modulr1(float x, float p) {
+  float r = modulr_steps(x, p);
+  if ((r >= 0.0f && r <= p) || !usable_period(p) || !std::isfinite(x)) return r;
+  // The exact remainder, brought into [0, p].
+  r = std::fmod(x, p);
+  if (r < 0.0f) r = r + p;
+  return r;
+}
+
+float moducr1(float x, float p, float h) {
+  if (-h < x && x <= h) return x;
+  float r;
+  if (x > p) {
+    r = reduce_step(x, p);
+  } else if (x >= 0.0f) {
+    r = x;
+  } else {
+    r = reduce_step(x, p);
+    if (r != 0.0f) r = r + p;
+  }
+  if (r > h) r = r - p;
+  if ((-h < r && r <= h) || !usable_period(p) || !std::isfinite(x)) return r;
+  // The exact remainder, brought into (-h, h]; both shifts by p are exact.
+  r = std::fmod(x, p);
+  if (r > h) {
+    r = r - p;
+  } else if (r <= -h) {
+    r = r + p;
+  }
   return r;
 }
 
@@ -60,24 +97,7 @@ void modulr(float out[], const float in[], float p, int n) {
 
 void moducr(float out[], const float in[], float p, int n) {
   float h = 0.5f * p;
-  for (int i = 0; i < n; ++i) {
-    float x = in[i];
-    if (-h < x && x <= h) {
-      out[i] = x;
-      continue;
-    }
-    float r;
-    if (x > p) {
-      r = reduce_step(x, p);
-    } else if (x >= 0.0f) {
-      r = x;
-    } else {
-      r = reduce_step(x, p);
-      if (r != 0.0f) r = r + p;
-    }
-    if (r > h) r = r - p;
-    out[i] = r;
-  }
+  for (int i = 0; i < n; ++i) out[i] = moducr1(in[i], p, h);
 }
 
 void rt2xy(float x[], float y[], const float r[], const float t[], int n) {

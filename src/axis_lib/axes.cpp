@@ -1,0 +1,348 @@
+#include "axis_lib/axes.h"
+
+#include <string_view>
+
+#include "axis_lib/axis_lines.h"
+#include "gral_lib/console.h"
+#include "gral_lib/format.h"
+#include "gral_lib/frames.h"
+#include "gral_lib/prompts.h"
+
+AxisBlk7a axisblk7a;
+AxisBlk7b axisblk7b;
+
+namespace {
+
+constexpr RoutineId s1axis1_id{"s1axis1    ", " 3.1", "2012-05-09"};
+constexpr RoutineId s1axis_id{"s1axis     ", " 3.1", "2012-05-09"};
+constexpr RoutineId s1axuswdtyp_id{"s1axuswdtyp", " 1.1", "2012-05-09"};
+constexpr RoutineId snaxis_id{"snaxis     ", " 2.1", "2012-05-09"};
+constexpr RoutineId g1axbd_id{"g1axbd     ", " 1.3", "2012-05-04"};
+
+constexpr std::string_view generic_title = "Generic 0-10 axis";
+
+bool valid_axis(int IAX) { return IAX >= 1 && IAX <= max_axes; }
+std::size_t slot(int IAX) { return static_cast<std::size_t>(IAX - 1); }
+bool fetch_mode(int mode) { return mode == 2 || mode == 3 || mode == 10; }
+bool reset_mode(int mode) { return mode == 4 || mode == 5; }
+bool dialogue_mode(int mode) { return mode % 2 == 0; }
+
+void no_action_for_axis(const RoutineId& id, int IAX) {
+  bad_axis_number_head(id, "trying to set axis nb =", IAX);
+  axis_text("===> NO ACTION");
+  errortail00();
+}
+
+int ask_choice() {
+  int choice = 99;
+  int istat;
+  inintegdef(choice, "your choice", choice, istat);
+  return choice;
+}
+
+// A link scale of 0 would divide the annotations by zero: it becomes 1.0, with a warning.
+void reset_zero_scale(const RoutineId& id, float& WAOUS) {
+  if (WAOUS != 0.0f) return;
+  warninghead(id.name, id.version, id.date);
+  axis_text(Line().a("trying to set wd/us scaling =").x().g(WAOUS, 13, 6));
+  WAOUS = 1.0f;
+  axis_text(Line().a("==> RESET SCALING =").x().g(WAOUS, 13, 6));
+  warningtail00();
+}
+
+// ---- one axis (s1axis1 and s1axis) ----
+
+// The caller's arguments; NLABINTK is null for s1axis.
+struct AxisArgs {
+  float &USA1, &USA2, &WAU1, &WAU2, &WAUD, &WALAS;
+  std::string& WALAB;
+  int &NAWDIG, &NASUBINT;
+  int* NLABINTK;
+};
+
+bool increment_fails(float WAU1, float WAU2, float WAUD) {
+  return WAUD == 0.0f || (WAUD > 0.0f && WAU1 > WAU2) || (WAUD < 0.0f && WAU2 > WAU1);
+}
+
+// Replaces an increment that fails the check, with a warning. A zero increment becomes half
+// the span, another its negative; when half the span fails too (equal bounds, or a span
+// too small to halve) the increment becomes 1.0 for equal bounds and the span otherwise,
+// so the value given back always passes the check.
+void replace_increment(const RoutineId& id, float WAU1, float WAU2, float& WAUD) {
+  warninghead(id.name, id.version, id.date);
+  annotation_lines("Inconsistent annotation increment:", WAU1, WAU2, WAUD);
+  WAUD = WAUD == 0.0f ? 0.5f * (WAU2 - WAU1) : -WAUD;
+  if (increment_fails(WAU1, WAU2, WAUD)) WAUD = WAU1 == WAU2 ? 1.0f : WAU2 - WAU1;
+  axis_value("=> RESET increment =", WAUD);
+  warningtail00();
+}
+
+void menu_value(std::string_view item, float value) { axis_text(Line().a(item).x().f(value, 9, 3)); }
+
+void axis_menu_lines(const AxisArgs& a, int IAX, int link) {
+  axis_text("Sizes:");
+  axis_number("max nb of axis    =", max_axes);
+  axis_number("axis label length =", axis_label_length);
+  axis_dashes(43);
+  axis_number("SETTING UP AXIS #", IAX);
+  axis_dashes(13);
+  if (link == 1) {
+    axis_text("user space = annotation");
+  } else {
+    axis_text("user space:");
+    menu_value("initial value ....................1", a.USA1);
+    menu_value("final   value ....................2", a.USA2);
+    axis_dashes(13);
+    axis_text("annotation:");
+  }
+  menu_value("initial value ...................20", a.WAU1);
+  menu_value("final   value ...................21", a.WAU2);
+  menu_value("increment .......................22", a.WAUD);
+  menu_value("size in cm ......................23", a.WALAS);
+  axis_number("nb of digits after dec. point ...24", a.NAWDIG);
+  axis_number("nb of subtics intervals..........25", a.NASUBINT);
+  axis_text(Line().a("axis label ......................26").x().a(a.WALAB));
+  if (a.NLABINTK) axis_number("nb of tics intervals for label ..27", *a.NLABINTK);
+  axis_dashes(43);
+  axis_text("EXIT.............................99");
+}
+
+// Menu "SETTING UP AXIS #": passes until the choice 99, each changing one argument.
+void axis_menu(const RoutineId& id, AxisArgs& a, int IAX) {
+  const int link = axisblk7a.IUSWDTYP[slot(IAX)];
+  for (;;) {
+    submenuhead(id.name, id.version, id.date);
+    if (more_output()) {
+      axis_menu_lines(a, IAX, link);
+      menutail();
+    }
+    int choice = ask_choice();
+    int istat;
+    switch (choice) {
+      case 1:
+        if (link != 1) inrealdef(a.USA1, "user initial value", a.USA1, istat);
+        break;
+      case 2:
+        if (link != 1) inrealdef(a.USA2, "user final value", a.USA2, istat);
+        break;
+      case 20: inrealdef(a.WAU1, "annotation initial value", a.WAU1, istat); break;
+      case 21: inrealdef(a.WAU2, "annotation final value", a.WAU2, istat); break;
+      case 22: inrealdef(a.WAUD, "annotation increment", a.WAUD, istat); break;
+      case 23: inrealdef(a.WALAS, "annotation size in cm", a.WALAS, istat); break;
+      case 24: inintegdef(a.NAWDIG, "nb of digits after dec. point", a.NAWDIG, istat); break;
+      case 25: inintegdef(a.NASUBINT, "nb of intervals between tics", a.NASUBINT, istat); break;
+      case 26: inchardef(a.WALAB, "axis label", a.WALAB, istat); break;
+      case 27:
+        if (a.NLABINTK) inintegdef(*a.NLABINTK, "nb of tics intervals for label", *a.NLABINTK, istat);
+        break;
+      case 99: return;
+      default: break;
+    }
+  }
+}
+
+// The steps of s1axis1 and s1axis; link type 2 is known only to s1axis1 (full).
+void set_up_axis(const RoutineId& id, AxisArgs a, int IAX, int mode, bool full) {
+  if (!valid_axis(IAX)) {
+    no_action_for_axis(id, IAX);
+    return;
+  }
+  const std::size_t k = slot(IAX);
+  if (fetch_mode(mode)) {
+    a.USA1 = axisblk7a.USA1[k];
+    a.USA2 = axisblk7a.USA2[k];
+    a.WAU1 = axisblk7a.WAU1[k];
+    a.WAU2 = axisblk7a.WAU2[k];
+    a.WAUD = axisblk7a.WAUD[k];
+    a.WALAS = axisblk7a.WALAS[k];
+    a.WALAB = fit(axisblk7b.WALAB[k], a.WALAB.size());
+    a.NAWDIG = axisblk7a.NAWDIG[k];
+    a.NASUBINT = axisblk7a.NASUBINT[k];
+    if (a.NLABINTK) *a.NLABINTK = axisblk7a.NLABINTK[k];
+  } else if (reset_mode(mode)) {
+    submenuhead(id.name, id.version, id.date);
+    axis_number("INITIALIZING AXIS NB", IAX);
+    a.USA1 = 0.0f;
+    a.USA2 = 10.0f;
+    a.WAU1 = 0.0f;
+    a.WAU2 = 10.0f;
+    a.WAUD = 5.0f;
+    a.WALAS = 0.5f;
+    a.WALAB = fit(generic_title, a.WALAB.size());
+    a.NAWDIG = 0;
+    a.NASUBINT = 5;
+    if (a.NLABINTK) *a.NLABINTK = 1;
+  }
+  for (;;) {
+    if (dialogue_mode(mode)) axis_menu(id, a, IAX);
+    if (!increment_fails(a.WAU1, a.WAU2, a.WAUD)) break;
+    replace_increment(id, a.WAU1, a.WAU2, a.WAUD);
+    if (!dialogue_mode(mode)) break;  // the replacement always passes
+  }
+  float usa1 = a.USA1, usa2 = a.USA2;
+  const int link = axisblk7a.IUSWDTYP[k];
+  if (link == 1) {
+    usa1 = a.WAU1;
+    usa2 = a.WAU2;
+  } else if (link == 2 && full) {
+    reset_zero_scale(id, axisblk7a.WAOUS[k]);
+    usa1 = a.WAU1 / axisblk7a.WAOUS[k];
+    usa2 = a.WAU2 / axisblk7a.WAOUS[k];
+  }
+  axisblk7a.USA1[k] = usa1;
+  axisblk7a.USA2[k] = usa2;
+  axisblk7a.WAU1[k] = a.WAU1;
+  axisblk7a.WAU2[k] = a.WAU2;
+  axisblk7a.WAUD[k] = a.WAUD;
+  axisblk7a.WALAS[k] = a.WALAS;
+  axisblk7b.WALAB[k] = fit(a.WALAB, axis_label_length);
+  axisblk7a.NAWDIG[k] = a.NAWDIG;
+  axisblk7a.NASUBINT[k] = a.NASUBINT;
+  if (a.NLABINTK) axisblk7a.NLABINTK[k] = *a.NLABINTK;
+}
+
+// ---- link set-up ----
+
+void link_menu(int& IUSWDTYP, float& WAOUS, int IAX) {
+  for (;;) {
+    reset_zero_scale(s1axuswdtyp_id, WAOUS);
+    submenuhead(s1axuswdtyp_id.name, s1axuswdtyp_id.version, s1axuswdtyp_id.date);
+    if (more_output()) {
+      axis_number("SETTING UP AXIS #", IAX);
+      axis_number("max nb of axis  =", max_axes);
+      axis_dashes(43);
+      axis_text(IUSWDTYP == 1 ? "user space = annotation" : "user space and annotations independent");
+      axis_number("user space versus annotations ...10", IUSWDTYP);
+      axis_text(Line().a("annotations/user scaling  .......20").x().g(WAOUS, 13, 6));
+      axis_dashes(43);
+      axis_text("EXIT.............................99");
+      menutail();
+    }
+    int choice = ask_choice();
+    int istat;
+    if (choice == 10) {
+      axis_text("link between user units and annotations:");
+      axis_text("annotation & user independent ....0");
+      axis_text("annotation = user ................1");
+      axis_text("annotation = user * scale ........2");
+      inintegvindef(IUSWDTYP, "your choice (0-2)", IUSWDTYP, 0, 2, istat);
+    } else if (choice == 20) {
+      inrealdef(WAOUS, "annotation/user scaling", WAOUS, istat);
+    } else if (choice == 99) {
+      return;
+    }
+  }
+}
+
+void generic_axis(int IAX) {
+  float usa1 = 0.0f, usa2 = 10.0f, wau1 = 0.0f, wau2 = 10.0f, waud = 5.0f, walas = 0.5f;
+  std::string title = fit(generic_title, 35);
+  int nawdig = 0, nasubint = 5, nlabintk = 1;
+  s1axis1(usa1, usa2, wau1, wau2, waud, walas, title, nawdig, nasubint, nlabintk, IAX, 1);
+}
+
+// The set-up dialogues of one axis from the menu "AXIS SET UP".
+void axis_dialogues(int IAX, int mode) {
+  if (mode >= 10) {
+    int link = 0;
+    float scale = 1.0f;
+    s1axuswdtyp(link, scale, IAX, 2);
+  }
+  float usa1 = 0.0f, usa2 = 0.0f, wau1 = 0.0f, wau2 = 0.0f, waud = 0.0f, walas = 0.0f;
+  std::string title(35, ' ');
+  int nawdig = 0, nasubint = 0, nlabintk = 0;
+  s1axis1(usa1, usa2, wau1, wau2, waud, walas, title, nawdig, nasubint, nlabintk, IAX, 2);
+}
+
+}  // namespace
+
+void s1axis1(float& USA1, float& USA2, float& WAU1, float& WAU2, float& WAUD, float& WALAS, std::string& WALAB,
+             int& NAWDIG, int& NASUBINT, int& NLABINTK, int IAX, int mode) {
+  set_up_axis(s1axis1_id, {USA1, USA2, WAU1, WAU2, WAUD, WALAS, WALAB, NAWDIG, NASUBINT, &NLABINTK}, IAX, mode,
+              true);
+}
+
+void s1axis(float& USA1, float& USA2, float& WAU1, float& WAU2, float& WAUD, float& WALAS, std::string& WALAB,
+            int& NAWDIG, int& NASUBINT, int IAX, int mode) {
+  set_up_axis(s1axis_id, {USA1, USA2, WAU1, WAU2, WAUD, WALAS, WALAB, NAWDIG, NASUBINT, nullptr}, IAX, mode, false);
+}
+
+void s1axuswdtyp(int& IUSWDTYP, float& WAOUS, int IAX, int mode) {
+  const RoutineId& id = s1axuswdtyp_id;
+  if (!valid_axis(IAX)) {
+    no_action_for_axis(id, IAX);
+    return;
+  }
+  const std::size_t k = slot(IAX);
+  if (fetch_mode(mode)) {
+    IUSWDTYP = axisblk7a.IUSWDTYP[k];
+    WAOUS = axisblk7a.WAOUS[k];
+  } else if (reset_mode(mode)) {
+    submenuhead(id.name, id.version, id.date);
+    axis_number("INITIALIZING US-WD FOR AXIS NB", IAX);
+    IUSWDTYP = 0;
+    WAOUS = 1.0f;
+  } else if (IUSWDTYP < 0 || IUSWDTYP > 2) {
+    warninghead(id.name, id.version, id.date);
+    axis_number("trying to set us/wd type =", IUSWDTYP);
+    axis_text("UNKNOWN TYPE");
+    IUSWDTYP = 0;
+    axis_number("==> RESET TYPE =", IUSWDTYP);
+    warningtail00();
+  }
+  if (dialogue_mode(mode)) link_menu(IUSWDTYP, WAOUS, IAX);
+  reset_zero_scale(id, WAOUS);  // a scale given without the dialogue too
+  axisblk7a.IUSWDTYP[k] = IUSWDTYP;
+  axisblk7a.WAOUS[k] = WAOUS;
+}
+
+void snaxis(int mode) {
+  const RoutineId& id = snaxis_id;
+  if (reset_mode(mode)) {
+    submenuhead(id.name, id.version, id.date);
+    axis_text("INITIALIZING AXES");
+    for (int iax = 1; iax <= max_axes; ++iax) {
+      int link = 0;
+      float scale = 1.0f;
+      s1axuswdtyp(link, scale, iax, 1);
+    }
+    for (int iax = 1; iax <= max_axes; ++iax) generic_axis(iax);
+  }
+  if (!dialogue_mode(mode)) return;
+  for (;;) {
+    submenuhead(id.name, id.version, id.date);
+    if (more_output()) {
+      axis_text("AXIS SET UP");
+      axis_dashes(43);
+      axis_text(Line().a("axis label").x(18).a("axis nb"));
+      axis_dashes(35);
+      for (int iax = 1; iax <= max_axes; ++iax)
+        axis_text(Line().a(fit(axisblk7b.WALAB[slot(iax)], 20)).x().a(std::string(12, '.')).i(iax, 2));
+      axis_dashes(43);
+      axis_text("Go through all axes.............100");
+      axis_text("EXIT.............................99");
+      menutail();
+    }
+    int choice = ask_choice();
+    if (valid_axis(choice)) {
+      axis_dialogues(choice, mode);
+    } else if (choice == 100) {
+      for (int iax = 1; iax <= max_axes; ++iax) axis_dialogues(iax, mode);
+    } else if (choice == 99) {
+      return;
+    }
+  }
+}
+
+void g1axbd(float& U1, float& U2, int IAX) {
+  if (!valid_axis(IAX)) {
+    bad_axis_number_head(g1axbd_id, "trying to get bounds of axis nb =", IAX);
+    axis_text("===> RETURNING [0, 10]");
+    errortail00();
+    U1 = 0.0f;
+    U2 = 10.0f;
+    return;
+  }
+  U1 = axisblk7a.USA1[slot(IAX)];
+  U2 = axisblk7a.USA2[slot(IAX)];
+}
