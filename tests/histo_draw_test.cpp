@@ -19,14 +19,10 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 struct Pt {
   float x, y;
 };
 using Path = std::vector<Pt>;
-
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class HistoDraw : public PlotTest {
  protected:
@@ -42,7 +38,7 @@ class HistoDraw : public PlotTest {
     place(1, 0, 0, 1);
     take_output();
   }
-  // Histogram 1 over [xmin, xmax] in nbin bins, holding the values, completed: its y range
+  // Histogram 1 over [xmin, xmax] in nbin bins holding the values, completed: its y range
   // runs from 0 to its largest count.
   void fill(float xmin, float xmax, int nbin, const std::vector<float>& values, int nxtic = 1) {
     int nb = 1, nxlab = 1;
@@ -52,18 +48,23 @@ class HistoDraw : public PlotTest {
     for (float v : values) hstadd(&v, 1, 1);
     hstcompend(1);
   }
-  void look(int type, int style) {
+  void range(float ymin, float ymax, int nb = 1) { shstyext(ymin, ymax, nb, 1); }
+  // Draws histogram 1 as plot type and style, its frame first when asked.
+  void draw(int type, int style, bool frame = true) {
     shstplotype(type, 1, 1);
     shstplotstyle(style, 1, 1);
+    int nb = 1;
+    if (frame) hstfrmplt(nb);
+    hstvalplt(nb);
   }
   // Sub-plot s becomes current; user (u, v) lies at (x0 + scale u, y0 + scale v) cm.
   void place(int s, float x0, float y0, float scale) {
     ssubplot(s, 1);
+    x0_ = x0, y0_ = y0, scale_ = scale;
     float xx = scale, xy = 0, yx = 0, yy = scale;
     sus2cm1(x0, y0, xx, xy, yx, yy, 1);
-    x0_ = x0, y0_ = y0, scale_ = scale;
   }
-  // The paths drawn so far, in the user units of the last sub-plot placed.
+  // Closes the plot; the paths drawn, in the user units of the last sub-plot placed.
   std::vector<Path> paths() {
     std::vector<Path> result;
     bool open = false;  // texts move the current point outside paths
@@ -81,14 +82,6 @@ class HistoDraw : public PlotTest {
   float x0_ = 0, y0_ = 0, scale_ = 1;
 };
 
-void expect_path(const Path& got, const Path& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (std::size_t k = 0; k < want.size(); ++k) {
-    EXPECT_NEAR(got[k].x, want[k].x, 0.002f) << "point " << k + 1;
-    EXPECT_NEAR(got[k].y, want[k].y, 0.002f) << "point " << k + 1;
-  }
-}
-
 // Point sequences of two bins [0, 10) and [10, 20) counting 2 and 5.
 struct StyleCase {
   int type, style;
@@ -99,8 +92,9 @@ TEST_F(HistoDraw, StylesDrawTheirPointSequencesAndKeepTheFillColour) {
   const float s10 = std::sin(0.17453292f), c10 = std::cos(0.17453292f);
   const float s20 = std::sin(0.34906585f), c20 = std::cos(0.34906585f);
   std::vector<Path> cells;
-  for (float k = 1; k <= 2; ++k) cells.push_back({{0, k - 1}, {0, k}, {10, k}, {10, k - 1}, {0, k - 1}});
-  for (float k = 1; k <= 5; ++k) cells.push_back({{10, k - 1}, {10, k}, {20, k}, {20, k - 1}, {10, k - 1}});
+  for (float left : {0.0f, 10.0f})
+    for (float k = 1; k <= (left == 0 ? 2 : 5); ++k)
+      cells.push_back({{left, k - 1}, {left, k}, {left + 10, k}, {left + 10, k - 1}, {left, k - 1}});
   const StyleCase cases[] = {
       {1, 0, {{{0, 0}, {0, 2}, {10, 2}, {10, 5}, {20, 5}, {20, 0}}}},
       {1, 10, {{{0, 0}, {0, 2}, {10, 2}, {10, 5}, {20, 5}, {20, 0}, {0, 0}}}},
@@ -111,99 +105,85 @@ TEST_F(HistoDraw, StylesDrawTheirPointSequencesAndKeepTheFillColour) {
       {5, 11,
        {{{0, 0}, {0, 2}, {2 * s10, 2 * c10}, {0, 0}, {0, 0}},
         {{0, 0}, {5 * s10, 5 * c10}, {5 * s20, 5 * c20}, {0, 0}, {0, 0}}}},
-      {5, 12, {{{0, 0}, {0, 1}, {s10, c10}, {0, 0}, {0, 0}}}},
+      {5, 12, {{{0, 0}, {0, 1}, {s10, c10}, {0, 0}, {0, 0}}}},  // then 6 more cells
   };
   fill(0, 20, 2, {5, 5, 15, 15, 15, 15, 15});
   int plot_colour = 6, histogram_colour = 4;
   sfillcolor(plot_colour, 1);
   shstfillcolor(histogram_colour, 1, 1);
   for (const StyleCase& c : cases) {
-    look(c.type, c.style);
-    int nb = 1;
-    hstvalplt(nb);
+    draw(c.type, c.style, false);
     EXPECT_EQ(plt2blk.IFILLCOLOR, 6);
   }
+  // 180 bins: a style-1 outline of 541 points, drawn in two pieces; empty data cells draw nothing.
+  fill(0, 180, 180, {});
+  draw(1, 1, false);
+  EXPECT_EQ(ptblock.NP, 541);
+  draw(1, 12, false);
   std::vector<Path> drawn = paths();
   std::size_t p = 0;
   for (const StyleCase& c : cases) {
     SCOPED_TRACE("type " + std::to_string(c.type) + " style " + std::to_string(c.style));
-    for (std::size_t k = 0; k < c.paths.size(); ++k, ++p) {
+    for (const Path& want : c.paths) {
       ASSERT_LT(p, drawn.size());
-      expect_path(drawn[p], c.paths[k]);
+      const Path& got = drawn[p++];
+      ASSERT_EQ(got.size(), want.size());
+      for (std::size_t k = 0; k < want.size(); ++k) {
+        EXPECT_NEAR(got[k].x, want[k].x, 0.002f) << "point " << k + 1;
+        EXPECT_NEAR(got[k].y, want[k].y, 0.002f) << "point " << k + 1;
+      }
     }
-    if (c.type == 5 && c.style == 12) p += 6;  // the other cells of the rose
   }
-  EXPECT_EQ(p, drawn.size());
+  ASSERT_EQ(drawn.size(), p + 6 + 2);
+  EXPECT_EQ(drawn[p + 6].size(), 501u);
+  EXPECT_EQ(drawn[p + 7].size(), 41u);
+  EXPECT_NEAR(drawn[p + 7].back().x, 180, 0.002f);
   EXPECT_EQ(take_output(), "");
 }
 
-TEST_F(HistoDraw, LongOutlineIsDrawnInChunksAndEmptyDataCellsDrawNothing) {
-  fill(0, 180, 180, {});
-  look(1, 1);
-  int nb = 1;
-  hstvalplt(nb);
-  EXPECT_EQ(ptblock.NP, 541);
-  look(1, 12);
-  hstvalplt(nb);
-  std::vector<Path> drawn = paths();
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].size(), 501u);
-  EXPECT_EQ(drawn[1].size(), 41u);
-  EXPECT_NEAR(drawn[1].back().x, 180, 0.002f);
-}
-
-// The y tic choice by the span of the y range: tic step and tics per annotation.
-struct TicCase {
-  float span;
-  int step, per_label;
-};
-
 TEST_F(HistoDraw, YTicChoiceIsStoredWhateverThePlotType) {
-  const TicCase cases[] = {{5, 1, 1},     {6, 1, 2},     {10, 1, 2},          {9.99995f, 1, 2},
-                           {10.9f, 1, 2}, {11, 5, 1},    {100, 10, 2},        {101, 50, 1},
-                           {600000, 100000, 2}, {0, 1, 1}, {-3, 1, 1},        {std::nanf(""), 1, 1}};
+  const struct {
+    float span;
+    int step, per_label;
+  } cases[] = {{5, 1, 1},    {6, 1, 2},    {10, 1, 2},          {9.99995f, 1, 2}, {10.9f, 1, 2},       {11, 5, 1},
+               {100, 10, 2}, {101, 50, 1}, {600000, 100000, 2}, {0, 1, 1},        {std::nanf(""), 1, 1}};
   blkhst8.IPLTYPEHST0[0] = 10;
-  for (const TicCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.span);
-    float ymin = 0, ymax = c.span;
+    range(0, c.span);
     int nb = 1;
-    shstyext(ymin, ymax, nb, 1);
     hstfrmplt(nb);
     EXPECT_EQ(blkhst8.NYTICHST0[0], c.step);
     EXPECT_EQ(blkhst8.NYLABHST0[0], c.per_label);
-    EXPECT_TRUE(has(take_output(), " plot type =  10\n is outside [   1 ,   9 ]\n ==> NO ACTION\n"));
+    EXPECT_EQ(count_of(take_output(), " plot type =  10\n is outside [   1 ,   9 ]\n ==> NO ACTION\n"), 1);
   }
   EXPECT_TRUE(paths().empty());
 }
 
-// Rings of a rose over a span of angles, and its ticks.
-struct RingCase {
-  float span, outer;
-  std::vector<float> radii;
-  bool full;
-};
-
 TEST_F(HistoDraw, RoseRingsAndTicks) {
-  const RingCase cases[] = {{360, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true},
-                            {359.9f, 20, {5, 10, 15, 20}, true},
-                            {359.8f, 23, {5, 10, 15, 20, 23}, false}};
-  look(2, 11);
+  const struct {
+    float span, outer;
+    std::vector<float> radii;
+    bool full;
+  } cases[] = {{360, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true},
+               {359.9f, 20, {5, 10, 15, 20}, true},
+               {359.8f, 23, {5, 10, 15, 20, 23}, false}};
   float angle = 30;
-  int justification = 3;
+  int justification = 3, type = 2;
   stextangle(angle, 1);
   stextalign(justification, 1);
-  for (const RingCase& c : cases) {
+  shstplotype(type, 1, 1);
+  for (const auto& c : cases) {
     fill(0, c.span, 10, {}, 4);
-    float ymin = 0, ymax = c.outer;
+    range(0, c.outer);
     int nb = 1;
-    shstyext(ymin, ymax, nb, 1);
     hstfrmplt(nb);
   }
   EXPECT_EQ(plt2blk.TEXTANGLE, 30.0f);  // the text state is set back
   EXPECT_EQ(plt2blk.JUSTIF, 3);
   std::vector<Path> drawn = paths();
   std::size_t p = 0;
-  for (const RingCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.outer);
     for (float r : c.radii) {
       ASSERT_LT(p, drawn.size());
@@ -214,54 +194,40 @@ TEST_F(HistoDraw, RoseRingsAndTicks) {
       EXPECT_EQ(std::hypot(ring[88].x, ring[88].y) < 0.01f, !c.full);
     }
     // 10 bins, 4 per tic: long ticks at edges 1, 5, 9, 11, short ones at 2-4, 6-8, 10, 11.
-    for (int k = 0; k < 12; ++k, ++p) {
-      ASSERT_LT(p, drawn.size());
-      EXPECT_EQ(drawn[p].size(), 2u);
-    }
+    for (int k = 0; k < 12; ++k, ++p) ASSERT_EQ(p < drawn.size() ? drawn[p].size() : 0, 2u);
     EXPECT_NEAR(std::hypot(drawn[p - 2][1].x, drawn[p - 2][1].y), 1.05f * c.outer, 0.01f);
     EXPECT_NEAR(std::hypot(drawn[p - 1][1].x, drawn[p - 1][1].y), 1.08f * c.outer, 0.01f);
   }
   EXPECT_EQ(p, drawn.size());
 }
 
-// Where the filled pixels of a single value lie around the centre, by rose type.
-struct Direction {
-  int type;
-  float value;
-  int dx, dy;  // unit direction expected on the page
-};
-
 TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
-  const Direction cases[] = {
+  const struct {  // a single value in a rose type, and the direction its filled pixels take
+    int type;
+    float value;
+    int dx, dy;
+  } cases[] = {
       {2, 92, 0, 1},  {3, 92, 0, -1}, {4, 92, -1, 0}, {5, 92, 1, 0},  {6, 92, 0, -1}, {7, 92, 0, 1},
       {8, 92, 1, 0},  {9, 92, -1, 0}, {2, 2, 1, 0},   {3, 2, 1, 0},   {4, 2, 0, 1},   {5, 2, 0, 1},
       {6, 2, -1, 0},  {7, 2, -1, 0},  {8, 2, 0, -1},  {9, 2, 0, -1},
   };
   int colour = 4;  // blue: a colour that nothing else is drawn in
   shstfillcolor(colour, 1, 1);
-  auto centre = [](int k) { return Pt{2.5f + 4.5f * static_cast<float>(k % 4), 4.0f + 4.5f * static_cast<float>(k / 4)}; };
-  int k = 0;
-  for (const Direction& c : cases) {
+  auto centre = [](int k) { return Pt{2.5f + 4.5f * static_cast<float>(k % 4), 4 + 4.5f * static_cast<float>(k / 4)}; };
+  const int dip = 16;
+  for (int k = 0; k < dip; ++k) {
     place(k + 1, centre(k).x, centre(k).y, 1.5f);
-    fill(0, 360, 72, {c.value});
-    look(c.type, 11);
-    int nb = 1;
-    hstfrmplt(nb);
-    hstvalplt(nb);
-    ++k;
+    fill(0, 360, 72, {cases[k].value});
+    draw(cases[k].type, 11);
   }
-  // The dip rose.
-  place(k + 1, centre(k).x, centre(k).y, 0.5f);
+  place(dip + 1, centre(dip).x, centre(dip).y, 0.5f);
   fill(0, 90, 18, {2, 30, 30, 60, 88, 88, 88}, 2);
-  look(3, 11);
-  int nb = 1;
-  hstfrmplt(nb);
-  hstvalplt(nb);
+  draw(3, 11);
   close_plot();
   const GsImage page = gs_image(plot_name_, 1);
   ASSERT_GT(page.width, 0);
-  for (int r = 0; r <= k; ++r) {
-    const float cx = 28.35f * centre(r).x, cy = 28.35f * centre(r).y;
+  for (int k = 0; k <= dip; ++k) {
+    const float cx = 28.35f * centre(k).x, cy = 28.35f * centre(k).y;
     double sx = 0, sy = 0;
     int filled = 0, outside_quadrant = 0;
     for (int y = static_cast<int>(cy) - 60; y <= static_cast<int>(cy) + 60; ++y)
@@ -272,15 +238,14 @@ TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
         sy += y + 0.5 - cy;
         if (x + 0.5 < cx - 1.5 || y + 0.5 > cy + 1.5) ++outside_quadrant;
       }
-    ASSERT_GT(filled, 20) << "rose " << r;
-    if (r == k) {
-      EXPECT_EQ(outside_quadrant, 0);
-      continue;
+    ASSERT_GT(filled, 20) << "rose " << k;
+    if (k == dip) {
+      EXPECT_EQ(outside_quadrant, 0);  // the dip rose lies where x >= 0 and y <= 0
+      break;
     }
-    const Direction& c = cases[r];
-    SCOPED_TRACE("type " + std::to_string(c.type) + " value " + std::to_string(c.value));
+    SCOPED_TRACE("type " + std::to_string(cases[k].type) + " value " + std::to_string(cases[k].value));
     const double mx = sx / filled, my = sy / filled;
-    const double along = mx * c.dx + my * c.dy, across = std::abs(mx * c.dy - my * c.dx);
+    const double along = mx * cases[k].dx + my * cases[k].dy, across = std::abs(mx * cases[k].dy - my * cases[k].dx);
     EXPECT_GT(along, 15.0);
     EXPECT_LT(across, 0.2 * along);
   }
@@ -293,30 +258,20 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   hstvalplt(nb);
   EXPECT_EQ(nb, 0);
   EXPECT_EQ(count_of(take_output(), " ==> RESET histogram nb =   0\n"), 2);
-  // An empty histogram: a y range of zero extent, every type and style.
+  // An empty histogram: a y range of zero extent, in every type and style.
   blkhst8.NBHST = 3;
   fill(0, 90, 18, {});
   for (int type = 1; type <= 9; ++type)
-    for (int style : {0, 1, 10, 11, 12}) {
-      look(type, style);
-      nb = 1;
-      hstfrmplt(nb);
-      hstvalplt(nb);
-    }
-  // A bad number is replaced by the last histogram in use, which is drawn.
-  nb = 0;
+    for (int style : {0, 1, 10, 11, 12}) draw(type, style);
+  nb = 0;  // replaced by the last histogram in use, which is drawn
   hstvalplt(nb);
   EXPECT_EQ(nb, 3);
   // An outer radius far beyond the y range: the inner rings are bounded.
-  float ymin = 999999, ymax = 1000000;
-  nb = 1;
-  shstyext(ymin, ymax, nb, 1);
-  look(2, 11);
-  hstfrmplt(nb);
-  EXPECT_TRUE(has(take_output(), " maximum nb of inner rings = 100\n"));
-  const Lines lines = close_plot();
-  for (const std::string& l : lines) {
-    EXPECT_FALSE(has(l, "nan") || has(l, "inf")) << l;
+  range(999999, 1000000);
+  draw(2, 11);
+  EXPECT_EQ(count_of(take_output(), " maximum nb of inner rings = 100\n"), 1);
+  for (const std::string& l : close_plot()) {
+    EXPECT_TRUE(l.find("nan") == std::string::npos && l.find("inf") == std::string::npos) << l;
   }
 }
 
