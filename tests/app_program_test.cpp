@@ -154,6 +154,14 @@ TEST_F(Program, EndOfInputWithThePlotFileOpen) {
   EXPECT_TRUE(gs_render("kelvst_plot.ps").ok());
 }
 
+TEST_F(Program, AxisAndHistogramMenus) {
+  // 13: the axis menu with the section axes; 22: the histograms, and the settings of the rake one.
+  std::string c = run("\n13\n99\n22\n2\n99\n99\n9999\n").console;
+  EXPECT_TRUE(has(c, " AXIS SET UP\n") && has(c, " Depth (cm)           ............ 3\n"));
+  EXPECT_TRUE(has(c, "       Global Histogram set up\n") && has(c, " |    2   |Rake                   |    2  |\n") &&
+              has(c, " Histogram nb             :   2\n"));
+}
+
 TEST_F(Program, SubplotLayout) {
   // 11: the maps of sub-plots 13 and 3 (unchanged), 0 does nothing, 99 back; 50 the pictures.
   std::string c = run("\n11\n10\n13\n\n3\n\n0\n99\n50\n99\n9999\n").console;

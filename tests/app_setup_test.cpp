@@ -63,7 +63,7 @@ TEST_F(AppSetup, HistogramsDefinedInModesFourAndFiveOnly) {
   EXPECT_EQ((std::array{h1, h2, h3}), (std::array{7, 7, 7}));
   EXPECT_EQ(take_output(), "");
 
-  input("99\n99\n");  // the store's own menu, then the layout menu
+  input("99\n99\n99\n");  // the count and global menus of the store, then the layout menu
   skvrhisto(h1, h2, h3, 4);
   EXPECT_EQ(h1, 1);
   EXPECT_NE(take_output().find("-\n HISTOGRAMS LAYOUT\n"), std::string::npos);
