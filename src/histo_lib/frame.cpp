@@ -74,7 +74,7 @@ void xy_frame(int nb, int ix, float x1, float x2, const YTics& tics) {
   float xcm, ycm;
   us2cm(&xcm, &ycm, &xu, &yu, 1);
   ycm += 0.1f;
-  if (blkhst8.ONLABELHST0[nb - 1][5] == 1) {
+  if (blkhst8.ONLABELHST0[nb - 1][5] != 0) {
     int centred = -2;
     stextalign(centred, 1);
     cmtext2(xcm, ycm, hst_label(6, nb));
@@ -168,7 +168,7 @@ void rose_labels(int nb) {
     cc2dbuff.YP[k] = label_places[k].fy * outer;
   }
   for (int k = 0; k < label_slots; ++k) {
-    if (blkhst8.ONLABELHST0[nb - 1][k] != 1) continue;
+    if (blkhst8.ONLABELHST0[nb - 1][k] == 0) continue;
     int justification = label_places[k].justification;
     stextalign(justification, 1);
     ustext2(cc2dbuff.XP[k], cc2dbuff.YP[k], hst_label(k + 1, nb).substr(0, label_places[k].length));
