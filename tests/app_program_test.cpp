@@ -46,11 +46,12 @@ TEST_F(Program, StartUpLines) {
   ProgramRun r = run("\n9999\n");
   EXPECT_EQ(r.status, 0);
   // In order: console, banner with the platform's answers and its pause, angle constants,
-  // plot attributes, then (the sub-plots set silently) the menu.
+  // plot attributes, (the sub-plots set silently) axes and histograms, then the menu.
   const std::vector<std::string> lines = {
       " INITIALIZING INPUT/OUTPUT\n", " @          MAIN PROGRAM: kelvorastrim            @\n", " @      User: ",
       " @      Host: ", " @    System: Linux", " @       CPU: ", " HIT RETURN TO CONTINUE ",
-      " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", " DATA SET UP:\n",
+      " Initializing /anglerad/ block\n", " INITIALIZING PLOT ATTRIBUTESS\n", " INITIALIZING AXES\n",
+      " INITIALIZING HISTOGRAMS LAYOUT\n", " DATA SET UP:\n",
       " Input from  : file    \n Output to   : file    \n",
       " Plot file name : kelvst_plot.ps                                    \n",
       " Plot statistics .......................21 T\n Modify histograms .....................22\n" + D,
@@ -151,6 +152,14 @@ TEST_F(Program, EndOfInputWithThePlotFileOpen) {
   std::ifstream ps("kelvst_plot.ps");
   EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(ps), {}).ends_with("%%Trailer\n%%Pages:   1\n%%EOF\n"));
   EXPECT_TRUE(gs_render("kelvst_plot.ps").ok());
+}
+
+TEST_F(Program, AxisAndHistogramMenus) {
+  // 13: the axis menu with the section axes; 22: the histograms, and the settings of the rake one.
+  std::string c = run("\n13\n99\n22\n2\n99\n99\n9999\n").console;
+  EXPECT_TRUE(has(c, " AXIS SET UP\n") && has(c, " Depth (cm)           ............ 3\n"));
+  EXPECT_TRUE(has(c, "       Global Histogram set up\n") && has(c, " |    2   |Rake                   |    2  |\n") &&
+              has(c, " Histogram nb             :   2\n"));
 }
 
 TEST_F(Program, SubplotLayout) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -132,6 +133,7 @@ TEST_F(AxisTest, TicCountsAnnotationsAndFixes) {
       {0, 10, 1e-4f, 5, 1, 0, 0, 0, {}, "Too many annotation tics:"},
       {0, 1e-30f, 1e10f, 5, 1, 0, 1, 0, {"0"}, ""},  // one tic, the step to a next one overflows
       {0, 10, 5, 100000, 1, 0, 3, 0, {"0", "5", "10"}, "==> NO SUBTICKMARKS"},
+      {0, 10, 5, INT_MIN, 1, 0, 3, 0, {"0", "5", "10"}, ""},  // no subtics, nothing overflows
   };
   int k = 0;
   for (const AxisCase& c : cases) {

@@ -110,6 +110,8 @@ TEST_F(Conversion, RealInLeastWidth) {
   real2charf1(s, m, 1, 10, 9.96f);
   EXPECT_EQ(m, 5);
   EXPECT_EQ(s.substr(0, 5), " 10.0");
+  real2charf1(s, m, 2147483647, 10, 2.5f);  // as many decimals as the room takes
+  EXPECT_EQ(s, " 2.5000000");
   EXPECT_EQ(take_output(), "");
 
   std::string s5(5, '#');

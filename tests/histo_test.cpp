@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gral_lib/console.h"
+#include "histo_lib/menus.h"
 #include "histo_lib/setters.h"
 #include "histo_lib/store.h"
 #include "plt_lib/attributes.h"
@@ -395,6 +396,63 @@ TEST_F(Histo, BadHistogramNumber) {
   EXPECT_EQ(nb, 0);
   EXPECT_EQ(xmax, 10.0f);
   EXPECT_EQ(ymax, 10.0f);
+}
+
+// The application's call: switch 1, mode 2. The count cannot be changed; a histogram
+// number opens its settings. Switch 3: the count can be raised, the new histogram opened.
+TEST_F(Histo, GlobalMenuLeadsToTheSettingsOfEachHistogram) {
+  use(3);
+  binning(2, 0, 360, 36, 1, 1, "Strike azimuth of the fracture planes");
+  int sw = 1;
+  input("100\n0\n2\n99\n99\n");
+  shstall(sw, 2);
+  std::string out = take_output();
+  EXPECT_EQ(count_of(out, " nb of histograms to use .......:   3\n -------------------------------------------\n"
+                          " |histo nb|        X label        |command|\n"),
+            4);
+  EXPECT_EQ(count_of(out, " |    2   |Strike azimuth of the f|    2  |\n"), 4);
+  EXPECT_EQ(count_of(out, " Histogram nb             :   2\n"), 1);
+  sw = 3;
+  input("100\n100\n4\n99\n4\n99\n99\n");
+  shstall(sw, 2);
+  out = take_output();
+  EXPECT_EQ(blkhst8.NBHST, 4);
+  EXPECT_EQ(count_of(out, " |    4   |X                      |    4  |\n"), 2);
+  EXPECT_EQ(count_of(out, " Histogram nb             :   4\n"), 1);
+}
+
+TEST_F(Histo, SettingsMenuGatesItsCommandsByTheSwitch) {
+  use(2);
+  binning(2, 0, 90, 18, 2);
+  int sw = 4;  // reset to 1: 100 and 300 do nothing, 310 opens the style setter
+  input("100\n300\n310\n99\n99\n");
+  shst1(2, sw, 0);
+  std::string out = take_output();
+  EXPECT_EQ(sw, 1);
+  EXPECT_TRUE(has(out, " modification switch          =   4\n is outside [   0 ,   3 ]\n"));
+  EXPECT_TRUE(has(out, " X axis nb .....................:   2\n x-label .....................110 Dip"));
+  EXPECT_TRUE(has(out, " Type ..........................:   1\n Style .......................310  11\n"));
+  EXPECT_TRUE(has(out, " | 5| 1|Dip                  .335\n"));
+  EXPECT_EQ(count_of(out, " Histogram settings\n"), 4);
+  EXPECT_EQ(count_of(out, "setting\n"), 1);  // the style setter's menu alone
+  sw = 0;  // display only: labels of 24 characters, no command numbers
+  input("110\n99\n");
+  shst1(2, sw, 2);
+  out = take_output();
+  EXPECT_TRUE(has(out, " |nb|on|        label            \n"));
+  EXPECT_TRUE(has(out, " | 5| 1|Dip                     \n"));
+  EXPECT_EQ(count_of(out, "setting\n"), 0);
+  // Mode 5: every attribute to its default without a dialogue; a bad number: no action.
+  int style = 0;
+  shstplotstyle(style, 2, 1);
+  shst1(2, sw, 5);
+  shst1(3, sw, 2);
+  out = take_output();
+  EXPECT_TRUE(has(out, " INITIALISING HISTOGRAM NB:   2\n"));
+  EXPECT_EQ(blkhst8.IPLSTYLEHST0[1], 11);
+  EXPECT_EQ(hst_label(5, 2), "X-Axis" + std::string(19, ' '));
+  EXPECT_TRUE(has(out, " histogram nb                 =   3\n nb is outside [   1 ,   2 ]\n ==> EXITING WITHOUT ACTION\n"));
+  EXPECT_EQ(count_of(out, "your choice"), 0);
 }
 
 }  // namespace

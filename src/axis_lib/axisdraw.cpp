@@ -201,8 +201,10 @@ void cmtic2(const float ORIG[2], const float DTIC[2], const float VTIC[2], float
     warningtail00();
     return;
   }
-  const long long subtics =
-      static_cast<long long>(NTICS - 1) * std::max(NSUBINT - 1, 0) + std::max(NSUBLAST, 0);
+  // Subtics between two major tics: none for an interval count of 1 or less (taken from the
+  // count before subtracting, so the most negative integer cannot overflow).
+  const int between = std::max(NSUBINT, 1) - 1;
+  const long long subtics = static_cast<long long>(NTICS - 1) * between + std::max(NSUBLAST, 0);
   const bool with_subtics = subtics <= max_tics_per_axis;
   if (!with_subtics) {
     warninghead(id.name, id.version, id.date);
@@ -225,7 +227,7 @@ void cmtic2(const float ORIG[2], const float DTIC[2], const float VTIC[2], float
     CMAXTIC[1][0] = CMAXTIC[0][0] + VTIC[0];
     CMAXTIC[1][1] = CMAXTIC[0][1] + VTIC[1];
     line2(CMAXTIC[0][0], CMAXTIC[0][1], CMAXTIC[1][0], CMAXTIC[1][1]);
-    const int m = !with_subtics ? 0 : k == NTICS ? NSUBLAST : NSUBINT - 1;
+    const int m = !with_subtics ? 0 : k == NTICS ? NSUBLAST : between;
     float px = CMAXTIC[0][0], py = CMAXTIC[0][1];
     for (int j = 1; j <= m; ++j) {
       px = px + DSUBTIC[0];

@@ -144,8 +144,12 @@ void real2charf1(std::string& cstr, int& m, int n, int mavail, float r) {
         rabsmax = a + 0.6f * tenth_power(nloc);
         nb = log10_part(rabsmax) + 1;
       }
-      m = nb + nloc + 2;
-      if (m <= mavail) break;
+      // In 64 bits: a decimal count near the integer limit must not wrap round.
+      const long long need = static_cast<long long>(nb) + nloc + 2;
+      if (need <= mavail) {
+        m = static_cast<int>(need);
+        break;
+      }
       if (mavail >= nb + 2) {
         nloc = mavail - (nb + 2);
         continue;

@@ -49,19 +49,8 @@ void shstall(int& sw, int mode) {
     shstnb(count, mode);
     for (int nb = 1; nb <= max_histograms; ++nb) initialise_slot(nb);
   }
-  if (sw < 0 || sw > 3) {
-    hst_error_head(id_shstall);
-    hst_say({"maximum number of histograms =", max_histograms});
-    hst_say({"current number of histograms =", blkhst8.NBHST});
-    hst_say({"modification switch min      =", 0});
-    hst_say({"modification switch max      =", 3});
-    hst_say({"modification switch          =", sw});
-    hst_say({"is outside [", 0, ",", 3, "]"});
-    sw = 1;
-    hst_say({"==> RESET switch             =", sw});
-    errortail00();
-  }
-  if (hst_even(mode)) global_histogram_menu(sw, mode);
+  hst_check_switch(id_shstall, sw);
+  if (hst_even(mode)) global_histogram_menu(id_shstall, sw, mode);
 }
 
 void shstnb(int& n, int mode) {

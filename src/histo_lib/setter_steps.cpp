@@ -23,10 +23,10 @@ void hst_say(std::initializer_list<HstItem> items) { hst_say(std::span<const Hst
 
 void hst_dashes(int n) { unit::write_line(iocom.iuout, Line().x().rep('-', n)); }
 
-void hst_menu_title(std::string_view title) {
-  hst_dashes();
+void hst_menu_title(std::string_view title, int dashes) {
+  hst_dashes(dashes);
   hst_say({title});
-  hst_dashes();
+  hst_dashes(dashes);
 }
 
 void hst_menu_counts(int nb, std::string_view nb_caption) {
@@ -39,23 +39,51 @@ void hst_error_head(const RoutineId& id) { errorhead(id.name, id.version, id.dat
 
 void hst_warning_head(const RoutineId& id) { warninghead(id.name, id.version, id.date); }
 
-void hst_bad_nb_lines(const RoutineId& id, int nb, NbOrder order) {
+void hst_bad_nb_lines(const RoutineId& id, int nb, NbOrder order, std::string_view nb_caption) {
   hst_error_head(id);
   const HstItem maximum[] = {"maximum number of histograms =", max_histograms};
   const HstItem current[] = {"current number of histograms =", blkhst8.NBHST};
-  const HstItem number[] = {"histogram nb =", nb};
+  const HstItem number[] = {nb_caption, nb};
   using Three = std::span<const HstItem>[3];
   const Three lines_by_order[] = {{maximum, current, number}, {number, current, maximum}, {current, maximum, number}};
   for (std::span<const HstItem> line : lines_by_order[static_cast<int>(order)]) hst_say(line);
   hst_say({"nb is outside [", 1, ",", blkhst8.NBHST, "]"});
 }
 
-bool hst_check_nb(const RoutineId& id, int nb, NbOrder order, std::string_view last_line) {
+bool hst_check_nb(const RoutineId& id, int nb, NbOrder order, std::string_view last_line,
+                  std::string_view nb_caption) {
   if (hst_in_use(nb)) return true;
-  hst_bad_nb_lines(id, nb, order);
+  hst_bad_nb_lines(id, nb, order, nb_caption);
   hst_say({last_line});
   errortail00();
   return false;
+}
+
+bool hst_reset_nb(const RoutineId& id, int& nb, NbOrder order) {
+  if (hst_in_use(nb)) return true;
+  hst_bad_nb_lines(id, nb, order);
+  nb = blkhst8.NBHST;
+  hst_say({"==> RESET histogram nb =", nb});
+  errortail00();
+  return hst_in_use(nb);
+}
+
+void hst_check_switch(const RoutineId& id, int& sw, std::optional<int> nb) {
+  if (sw >= 0 && sw <= 3) return;
+  hst_error_head(id);
+  hst_say({"maximum number of histograms =", max_histograms});
+  hst_say({"current number of histograms =", blkhst8.NBHST});
+  if (nb) {
+    hst_say({"histogram nb                 =", *nb});
+    hst_say({"histogram nb =", *nb});
+  }
+  hst_say({"modification switch min      =", 0});
+  hst_say({"modification switch max      =", 3});
+  hst_say({"modification switch          =", sw});
+  hst_say({"is outside [", 0, ",", 3, "]"});
+  sw = 1;
+  hst_say({"==> RESET switch             =", sw});
+  errortail00();
 }
 
 bool hst_check_nb_or_add(const RoutineId& id, int& nb, int& work_mode, bool choose_axis) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,8 +36,8 @@ void hst_say(std::initializer_list<HstItem> items);
 void hst_say(std::span<const HstItem> items);
 // One blank and n dashes.
 void hst_dashes(int n = 43);
-// Dashes, the title, dashes: the top of a setter's menu list.
-void hst_menu_title(std::string_view title);
+// Dashes, the title, dashes: the top of a setter's menu list (or of a part of it).
+void hst_menu_title(std::string_view title, int dashes = 43);
 // "Histogram nb            :" (or the caption given), the number of histograms in use and
 // the maximum, one line each.
 void hst_menu_counts(int nb, std::string_view nb_caption = "Histogram nb            :");
@@ -51,12 +52,20 @@ enum class NbOrder {
   nb_first,       // "histogram nb =", current number, maximum
   current_first,  // current number, maximum, "histogram nb ="
 };
-// Opens the error frame of a bad histogram number: its three lines in the given order and
-// "nb is outside [ 1 , NBHST ]". The caller writes its last line and closes the frame.
-void hst_bad_nb_lines(const RoutineId& id, int nb, NbOrder order);
+// Opens the error frame of a bad histogram number: its three lines in the given order, the
+// number after nb_caption, and "nb is outside [ 1 , NBHST ]". The caller writes its last
+// line and closes the frame.
+void hst_bad_nb_lines(const RoutineId& id, int nb, NbOrder order, std::string_view nb_caption = "histogram nb =");
 // True for a histogram in use. A bad number is reported, the frame ends with last_line
 // ("==> NO ACTION", "==> EXITING WITHOUT ACTION") and false is returned.
-bool hst_check_nb(const RoutineId& id, int nb, NbOrder order, std::string_view last_line);
+bool hst_check_nb(const RoutineId& id, int nb, NbOrder order, std::string_view last_line,
+                  std::string_view nb_caption = "histogram nb =");
+// True for a histogram in use. A bad number is reported and replaced by NBHST ("==> RESET
+// histogram nb ="); returns whether that one is in use (not when none is).
+bool hst_reset_nb(const RoutineId& id, int& nb, NbOrder order);
+// A modification switch outside 0..3 is reported in an error frame (with the histogram
+// number when nb is given) and set to 1.
+void hst_check_switch(const RoutineId& id, int& sw, std::optional<int> nb = std::nullopt);
 // A bad histogram number (lines in nb_first order) has one histogram more offered through
 // the count menu of shstnb (mode 0) and, with choose_axis, its x axis through the menu of
 // shstxind; nb becomes NBHST ("==> RESET histogram nb =") and an odd work_mode is lowered

@@ -131,16 +131,10 @@ void hstadd(const float vals[], int n, int nb) {
 }
 
 void ghstsize(float& xmin, float& xmax, float& ymin, float& ymax, int& nb) {
-  if (!hst_in_use(nb)) {
-    hst_bad_nb_lines(id_ghstsize, nb, NbOrder::max_first);
-    nb = blkhst8.NBHST;
-    hst_say({"==> RESET histogram nb =", nb});
-    errortail00();
-    if (!hst_in_use(nb)) {
-      // No histogram in use: the box of a store that holds none.
-      xmin = 0.0f, xmax = 10.0f, ymin = 0.0f, ymax = 10.0f;
-      return;
-    }
+  if (!hst_reset_nb(id_ghstsize, nb, NbOrder::max_first)) {
+    // No histogram in use: the box of a store that holds none.
+    xmin = 0.0f, xmax = 10.0f, ymin = 0.0f, ymax = 10.0f;
+    return;
   }
   const int ix = hst_xaxis(nb);
   xmin = hst_edge(1, ix);

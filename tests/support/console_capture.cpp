@@ -34,3 +34,9 @@ std::vector<std::string> split_lines(const std::string& text) {
   while (std::getline(is, l)) lines.push_back(l);
   return lines;
 }
+
+int count_of(const std::string& s, const std::string& text) {
+  int n = 0;
+  for (std::size_t p = s.find(text); p != std::string::npos; p = s.find(text, p + 1)) ++n;
+  return n;
+}

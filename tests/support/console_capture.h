@@ -25,3 +25,5 @@ class ConsoleTest : public ::testing::Test {
 
 // Splits text into lines without their line ends.
 std::vector<std::string> split_lines(const std::string& text);
+// Number of times text occurs in s.
+int count_of(const std::string& s, const std::string& text);

@@ -33,27 +33,31 @@ struct PngCloser {
   ~PngCloser() { png_destroy_read_struct(&png, &info, nullptr); }
 };
 
-Rgb read_png_pixel(const std::string& path, int column, int row) {
-  Rgb pixel;
+GsImage read_png(const std::string& path) {
+  GsImage image;
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return pixel;
+  if (!file) return image;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  if (!png) return pixel;
+  if (!png) return image;
   png_infop info = png_create_info_struct(png);
   PngCloser closer{png, info};
-  if (!info || setjmp(png_jmpbuf(png))) return pixel;
+  if (!info || setjmp(png_jmpbuf(png))) return image;
   png_init_io(png, file.get());
   png_read_png(png, info, PNG_TRANSFORM_STRIP_16 | PNG_TRANSFORM_EXPAND, nullptr);
-  int width = static_cast<int>(png_get_image_width(png, info));
-  int height = static_cast<int>(png_get_image_height(png, info));
-  int channels = png_get_channels(png, info);
-  if (column < 0 || column >= width || row < 0 || row >= height || channels < 3) return pixel;
+  const int width = static_cast<int>(png_get_image_width(png, info));
+  const int height = static_cast<int>(png_get_image_height(png, info));
+  const int channels = png_get_channels(png, info);
+  if (channels < 3) return image;
   png_bytepp rows = png_get_rows(png, info);
-  png_bytep p = rows[row] + column * channels;
-  pixel.r = p[0];
-  pixel.g = p[1];
-  pixel.b = p[2];
-  return pixel;
+  image.pixels.reserve(static_cast<std::size_t>(width * height));
+  for (int row = 0; row < height; ++row)
+    for (int column = 0; column < width; ++column) {
+      png_bytep p = rows[row] + column * channels;
+      image.pixels.push_back(Rgb{p[0], p[1], p[2]});
+    }
+  image.width = width;
+  image.height = height;
+  return image;
 }
 
 }  // namespace
@@ -79,14 +83,18 @@ int gs_page_count(const std::string& file) {
 
 std::string gs_text(const std::string& file) { return gs_run(file, "txtwrite", {"-sOutputFile=-"}).output; }
 
-Rgb gs_pixel(const std::string& file, int page, int x, int y) {
+GsImage gs_image(const std::string& file, int page) {
   std::string pattern = file + ".page%d.png";
   GsRun run = gs_run(file, "png16m", {"-r72", "-sOutputFile=" + pattern});
-  if (!run.ok()) return Rgb{};
-  std::string png = file + ".page" + std::to_string(page) + ".png";
-  constexpr int a4_height = 842;
-  Rgb pixel = read_png_pixel(png, x, a4_height - 1 - y);
+  if (!run.ok()) return GsImage{};
+  GsImage image = read_png(file + ".page" + std::to_string(page) + ".png");
   for (int k = 1; std::filesystem::remove(file + ".page" + std::to_string(k) + ".png"); ++k) {
   }
-  return pixel;
+  return image;
+}
+
+Rgb gs_pixel(const std::string& file, int page, int x, int y) {
+  GsImage image = gs_image(file, page);
+  if (x < 0 || x >= image.width || y < 0 || y >= image.height) return Rgb{};
+  return image.at(x, y);
 }

@@ -28,3 +28,12 @@ struct Rgb {
 // Colour of the pixel at (x, y) points from the lower-left corner of the portrait A4 page,
 // rendered at 72 dots per inch with the png16m device; r = -1 when it cannot be read.
 Rgb gs_pixel(const std::string& file, int page, int x, int y);
+
+// A page rendered at 72 dots per inch: one pixel per point.
+struct GsImage {
+  int width = 0, height = 0;  // 0 when the page cannot be read
+  std::vector<Rgb> pixels;    // row by row from the top
+  // The pixel at (x, y) points from the lower-left corner.
+  Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>((height - 1 - y) * width + x)]; }
+};
+GsImage gs_image(const std::string& file, int page);

@@ -50,9 +50,3 @@ std::vector<std::string> RunHarness::records() {
   std::vector<std::string> l = file_lines("kelvst_out.txt");
   return l.size() < 2 ? std::vector<std::string>{} : std::vector<std::string>(l.begin() + 2, l.end());
 }
-
-int count_of(const std::string& s, const std::string& text) {
-  int n = 0;
-  for (std::size_t p = s.find(text); p != std::string::npos; p = s.find(text, p + 1)) ++n;
-  return n;
-}

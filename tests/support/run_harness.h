@@ -33,6 +33,3 @@ class RunHarness : public ConsoleTest {
   KvrSettings set;
   KvrRecord rec;
 };
-
-// Number of times text occurs in s.
-int count_of(const std::string& s, const std::string& text);
