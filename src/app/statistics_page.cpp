@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/run_stages.h"
+#include "histo_lib/drawing.h"
 #include "histo_lib/setters.h"
 #include "histo_lib/store.h"
 #include "plt_lib/plotcontrol.h"
@@ -50,7 +51,8 @@ void plot_histogram(int nb, const StatisticsPlot& p, int nconv) {
   ssubplot(nsub, 1);
   shstplotype(type, nb, 1);
   set_window(xmin, xmax, ymin, ymax);
-  // hstfrmplt, hstvalplt
+  hstfrmplt(nb);
+  hstvalplt(nb);
 
   say(p.rose_line);
   nsub = p.rose_subplot;
@@ -62,7 +64,8 @@ void plot_histogram(int nb, const StatisticsPlot& p, int nconv) {
   int on = 1, slot = 6;
   shstlabel(label, on, slot, nb, 1);
   set_window(-ymax, ymax, -ymax, ymax);
-  // hstfrmplt, hstvalplt
+  hstfrmplt(nb);
+  hstvalplt(nb);
 }
 
 }  // namespace
