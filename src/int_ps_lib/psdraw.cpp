@@ -1,5 +1,6 @@
 #include "int_ps_lib/psdraw.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -22,16 +23,21 @@ constexpr std::string_view version = " 9.0", date = "2024-05-26";
 
 void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
 
-// Brings one coordinate within the limit. A value that is not a number has no side, so
-// it goes to the upper limit.
+// One coordinate brought within the limit. A value that is not a number has no side, so
+// it goes to the upper limit. clamp() also says so.
+float clamped_silently(float v) {
+  if (v > coordinate_limit || std::isnan(v)) return coordinate_limit;
+  return v < -coordinate_limit ? -coordinate_limit : v;
+}
+
 void clamp(float& v, std::string_view routine, char axis) {
-  bool high = v > coordinate_limit || std::isnan(v);
-  bool low = v < -coordinate_limit;
-  if (!high && !low) return;
+  const float c = clamped_silently(v);
+  if (c == v) return;
+  const bool high = c > 0.0f;
   std::string a(1, axis);
   warninghead(routine, version, date);
   out(Line().x().a(a + " in meters =").x().e(v * metres_per_point, 10, 3));
-  v = high ? coordinate_limit : -coordinate_limit;
+  v = c;
   out(Line().x().a("==> reset to " + a + (high ? "max =" : "min =")).x().e(v * metres_per_point, 10, 3));
   warningtail00();
 }
@@ -92,6 +98,57 @@ std::string_view point_line(float x, float y, std::string_view op) {
   s += ' ';
   s += op;
   return s;
+}
+
+// What fills a polygon of the fill style: its fill colour, or grey when the plot has no
+// colours or the colour number none. The colour lives only between gsave and grestore, so
+// the last colour sent stays valid.
+std::string fill_text() {
+  if (plt2blk.ICOLORPLOT != 0 && plt2blk.IFILLCOLOR >= 0 && plt2blk.IFILLCOLOR <= max_color_number)
+    return pscolortext(plt2blk.IFILLCOLOR) + "setrgbcolor fill";
+  return " 0.500 setgray fill";
+}
+
+// A stack of cells: corner p of cell k (from 0) is (x[p] + k dx[p], y[p] + k dy[p]).
+struct Cells {
+  const float *x, *y, *dx, *dy;
+};
+
+// A coordinate of cell k, computed as the plot file's loop computes it.
+float corner(float base, float step, int k) { return base + static_cast<float>(k) * step; }
+
+bool within(float v) { return clamped_silently(v) == v; }
+
+bool cell_within(const Cells& c, int k) {
+  for (int p = 0; p < 4; ++p)
+    if (!within(corner(c.x[p], c.dx[p], k)) || !within(corner(c.y[p], c.dy[p], k))) return false;
+  return true;
+}
+
+// A number of the loop, with all the digits a float holds: bases and steps are multiplied
+// and added up there before the corners are rounded to the 2 decimals a polygon is written
+// with. A step too small to move a corner by a digit is written as 0.
+void put_loop_number(std::string& s, float v) {
+  s += ' ';
+  put_es(s, std::fabs(v) < 1.0e-30f ? 0.0f : v, 15, 8);
+}
+
+// Cells first .. first + m - 1 of a stack within the limits, by the prologue's cellstack:
+// a line per corner (its place in cell first and its step per cell), then the number of
+// cells and the fill. One cell needs no step: one that is not finite is not written.
+void cell_loop(const Cells& c, int first, int m) {
+  psrgbcolor(1);
+  static std::string s;
+  for (int p = 0; p < 4; ++p) {
+    s.clear();
+    put_loop_number(s, corner(c.x[p], c.dx[p], first));
+    put_loop_number(s, corner(c.y[p], c.dy[p], first));
+    put_loop_number(s, m > 1 ? c.dx[p] : 0.0f);
+    put_loop_number(s, m > 1 ? c.dy[p] : 0.0f);
+    pswrite(s);
+  }
+  const std::string fill = plt2blk.IFILLSTYLE != 0 ? fill_text() : "";
+  pswrite(std::to_string(m) + " {" + fill + "} cellstack");
 }
 
 // A text between parentheses, with the characters that PostScript strings treat
@@ -183,15 +240,51 @@ void depolygon(float x[], float y[], int n) {
   if (n > 1) pslineto(x + 1, y + 1, n - 1);
   if (plt2blk.IFILLSTYLE != 0) {
     pswrite("closepath gsave");
-    // The fill colour lives only between gsave and grestore, so the last colour sent stays valid.
-    if (plt2blk.ICOLORPLOT != 0 && plt2blk.IFILLCOLOR >= 0 && plt2blk.IFILLCOLOR <= max_color_number)
-      pswrite(pscolortext(plt2blk.IFILLCOLOR) + "setrgbcolor fill grestore");
-    else
-      pswrite(" 0.500 setgray fill grestore");
+    pswrite(fill_text() + " grestore");
   } else {
     pswrite("closepath");
   }
   psstrokepath();
+}
+
+void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {
+  if (n < 1) return;
+  const Cells c{x, y, dx, dy};
+  psstrokepath();
+  // Within the limits at both ends of the stack, every cell is: each corner moves in a line.
+  if (cell_within(c, 0) && cell_within(c, n - 1)) {
+    cell_loop(c, 0, n);
+    return;
+  }
+  // The cells within the limits (one run of them) still loop; each other one is clamped and
+  // drawn as a polygon of its own, unless it clamps to the very polygon drawn just before
+  // it: painting that again changes nothing, and a stack running off to the limit would
+  // otherwise repeat it, and its warnings, for every cell.
+  float last[8] = {};
+  bool repeats = false;
+  for (int k = 0; k < n;) {
+    if (cell_within(c, k)) {
+      int m = 1;
+      while (k + m < n && cell_within(c, k + m)) ++m;
+      cell_loop(c, k, m);
+      k += m;
+      repeats = false;
+      continue;
+    }
+    float px[5], py[5], clamped[8];
+    for (int p = 0; p < 4; ++p) {
+      px[p] = corner(x[p], dx[p], k);
+      py[p] = corner(y[p], dy[p], k);
+      clamped[2 * p] = clamped_silently(px[p]);
+      clamped[2 * p + 1] = clamped_silently(py[p]);
+    }
+    px[4] = px[0];
+    py[4] = py[0];
+    if (!repeats || !std::equal(clamped, clamped + 8, last)) depolygon(px, py, 5);
+    std::copy(clamped, clamped + 8, last);
+    repeats = true;
+    ++k;
+  }
 }
 
 void detext2(float x, float y, std::string_view text) {

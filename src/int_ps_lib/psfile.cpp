@@ -63,6 +63,22 @@ std::string page_line(int page, int w) {
   return line.str();
 }
 
+// The loop that draws a stack of cells (decellstack): cell k = 0..n-1 is the polygon
+// through the four corners x y + k dx dy and back to the first, then filled by the
+// procedure given (between gsave and grestore) and outlined. Each coordinate is rounded to
+// 2 decimals the way a polygon's are written, a tie to even: its whole part is split off
+// first, so that no digit is lost in single precision.
+constexpr std::string_view cellstack_definition[] = {
+    "/cellround { dup truncate dup 3 1 roll sub 100 mul dup round dup 3 -1 roll sub 0.5 eq",
+    " { dup 2 div dup truncate ne { 1 sub } if } if 100 div add } bind def",
+    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 n {fill} cellstack",
+    "/cellstack { 5 dict begin /paint exch def /n exch def 16 array astore /c exch def",
+    " 0 1 n 1 sub { /k exch def newpath 0 4 12 { /i exch def",
+    "  c i get c i 2 add get k mul add cellround c i 1 add get c i 3 add get k mul add cellround",
+    "  i 0 eq { 2 copy moveto } { lineto } ifelse } for",
+    " lineto closepath gsave paint grestore stroke } for end } bind def",
+};
+
 std::size_t format_slot() { return static_cast<std::size_t>(psparams_90.IPAGEFMT - 1); }
 
 // The name the plot file was opened with, for a report when it cannot be written whole.
@@ -146,6 +162,7 @@ void prologue() {
   if (psparams_90.IPAGEFMT >= 3) pswrite(Line().i(lo, 4).x().i(0, 4).x().a("translate 90 rotate"));
   psforgetcolor();
   psrgbcolor(-1);
+  for (std::string_view line : cellstack_definition) pswrite(line);
   pswrite("% Ready to go");
   pswrite(page_line(psparams_90.IPAGE, 4));
 }

@@ -72,6 +72,18 @@ void usline(const float x[], const float y[], int n) { draw_chunked(x, y, n, Sha
 
 void uspolygon(const float x[], const float y[], int n) { draw_chunked(x, y, n, Shape::user_polygon); }
 
+void uscellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {
+  float xde[4], yde[4], dxde[4], dyde[4];
+  us2de(xde, yde, x, y, 4);
+  // The steps are lengths: the map without its origin.
+  const float* m = plt1blk.USTODE[current_subplot() - 1];
+  for (int p = 0; p < 4; ++p) {
+    dxde[p] = m[0] * dx[p] + m[2] * dy[p];
+    dyde[p] = m[1] * dx[p] + m[3] * dy[p];
+  }
+  decellstack(xde, yde, dxde, dyde, n);
+}
+
 void cmtext2(float xcm, float ycm, std::string_view text) {
   cm2de(&xcm, &ycm, &xcm, &ycm, 1);
   detext2(xcm, ycm, text);
