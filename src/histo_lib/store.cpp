@@ -110,7 +110,11 @@ void hstadd(const float vals[], int n, int nb) {
       bin = 0;
     } else {
       // The first edge above v closes its bin; a value on an inner edge opens the next bin.
-      const float* above = std::find_if(edges + 1, edges + nbin + 1, [v](float e) { return e > v; });
+      // The inner edges, a running sum of the bin width, rise: a binary search finds the
+      // first of them above v. The last edge is the maximum itself, which the rounding of
+      // that sum may have passed, so it is looked at on its own.
+      const float* above = std::upper_bound(edges + 1, edges + nbin, v);
+      if (above == edges + nbin && !(edges[nbin] > v)) ++above;
       if (above != edges + nbin + 1) {
         bin = static_cast<int>(above - edges) - 1;
       } else {

@@ -1,7 +1,9 @@
 #include "int_ps_lib/psdraw.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -42,7 +44,10 @@ void clamp(float& v, std::string_view routine, char axis) {
   warningtail00();
 }
 
+bool within(float v) { return clamped_silently(v) == v; }
+
 void clamp_point(float& x, float& y, std::string_view routine) {
+  if (within(x) && within(y)) return;
   clamp(x, routine, 'x');
   clamp(y, routine, 'y');
 }
@@ -71,7 +76,8 @@ int coordinate_width(float a) {
 
 // A coordinate or width in the least width with 2 decimals (fewer when 10 characters
 // would not hold them), appended to s; a value that is not negative begins with a blank.
-void put_number(std::string& s, float v) {
+// put_number below gives the same text.
+void put_new_number(std::string& s, float v) {
   if (int m = coordinate_width(std::fabs(v)); m > 0) {
     put_f(s, v, m, 2);
     return;
@@ -82,22 +88,73 @@ void put_number(std::string& s, float v) {
   s.append(t, 0, static_cast<std::size_t>(m));
 }
 
+// The texts of the last two x or y coordinates written, the latest first: coordinates
+// repeat (the edges of a core on every trace, the place of an axis on every one of its tics).
+struct KeptNumbers {
+  struct Text {
+    std::uint32_t bits = 0;
+    unsigned char size = 0;  // 0 while empty
+    char text[15] = {};
+  } latest, before;
+};
+KeptNumbers kept_x, kept_y;
+
+// put_new_number, from the texts kept when the number is one of them.
+void put_number(std::string& s, float v, KeptNumbers& kept) {
+  const auto bits = std::bit_cast<std::uint32_t>(v);
+  if (kept.latest.size != 0 && kept.latest.bits == bits) {
+    s.append(kept.latest.text, kept.latest.size);
+    return;
+  }
+  if (kept.before.size != 0 && kept.before.bits == bits) {
+    std::swap(kept.latest, kept.before);
+    s.append(kept.latest.text, kept.latest.size);
+    return;
+  }
+  const std::size_t start = s.size();
+  put_new_number(s, v);
+  const std::size_t size = s.size() - start;
+  if (size > sizeof kept.latest.text) return;
+  kept.before = kept.latest;
+  kept.latest.bits = bits;
+  kept.latest.size = static_cast<unsigned char>(size);
+  s.copy(kept.latest.text, size, start);
+}
+
 std::string number_text(float v) {
   std::string s;
-  put_number(s, v);
+  put_new_number(s, v);
   return s;
 }
 
-// The line "x y op", built in one buffer kept from line to line: valid until the next call.
-std::string_view point_line(float x, float y, std::string_view op) {
-  static std::string s;
-  s.clear();
-  put_number(s, x);
+// Appends the line "x y op" to s.
+void put_point(std::string& s, float x, float y, std::string_view op) {
+  put_number(s, x, kept_x);
   s += ' ';
-  put_number(s, y);
+  put_number(s, y, kept_y);
   s += ' ';
   s += op;
-  return s;
+}
+
+// The lines of a path are collected in one text kept from path to path, and written at
+// once: a plot file holds millions of short paths.
+std::string path_text;
+
+// Moves to a point, clamped: the lines of psmoveto in mode 1 (a path begins), collected.
+void begin_path(float& x, float& y) {
+  clamp_point(x, y, "psmoveto");
+  if (psparams_90.LPATHOPEN == 1) psstrokepath();
+  path_text.clear();
+  path_text.append("newpath\n");
+  put_point(path_text, x, y, "moveto");
+  psparams_90.LPATHOPEN = 1;
+}
+
+// Draws to a point, clamped: the line of pslineto, collected.
+void add_lineto(float& x, float& y) {
+  clamp_point(x, y, "pslineto");
+  path_text += '\n';
+  put_point(path_text, x, y, "lineto");
 }
 
 // What fills a polygon of the fill style: its fill colour, or grey when the plot has no
@@ -116,8 +173,6 @@ struct Cells {
 
 // A coordinate of cell k, computed as the plot file's loop computes it.
 float corner(float base, float step, int k) { return base + static_cast<float>(k) * step; }
-
-bool within(float v) { return clamped_silently(v) == v; }
 
 bool cell_within(const Cells& c, int k) {
   for (int p = 0; p < 4; ++p)
@@ -200,14 +255,17 @@ std::string font_name() {
 }  // namespace
 
 void psmoveto(float& x, float& y, int mode) {
+  if (mode == 1) {
+    begin_path(x, y);
+    pswrite(path_text);
+    return;
+  }
   clamp_point(x, y, "psmoveto");
   psstrokepath();
   if (mode == 0) {
-    pswrite(point_line(x, y, "moveto"));
-  } else if (mode == 1) {
-    pswrite("newpath");
-    pswrite(point_line(x, y, "moveto"));
-    psparams_90.LPATHOPEN = 1;
+    path_text.clear();
+    put_point(path_text, x, y, "moveto");
+    pswrite(path_text);
   }
 }
 
@@ -220,31 +278,34 @@ void pslineto(float x[], float y[], int n) {
   }
   for (int i = 0; i < n; ++i) {
     clamp_point(x[i], y[i], "pslineto");
-    pswrite(point_line(x[i], y[i], "lineto"));
+    path_text.clear();
+    put_point(path_text, x[i], y[i], "lineto");
+    pswrite(path_text);
   }
 }
 
 void deline(float x[], float y[], int n) {
   if (n < 1) return;
-  psmoveto(x[0], y[0], 1);
-  if (n == 1)
-    pslineto(x, y, 1);
-  else
-    pslineto(x + 1, y + 1, n - 1);
-  psstrokepath();
+  begin_path(x[0], y[0]);
+  if (n == 1) add_lineto(x[0], y[0]);
+  for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
+  psstroketext(path_text);
+  pswrite(path_text);
 }
 
 void depolygon(float x[], float y[], int n) {
   if (n < 1) return;
-  psmoveto(x[0], y[0], 1);
-  if (n > 1) pslineto(x + 1, y + 1, n - 1);
+  begin_path(x[0], y[0]);
+  for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
   if (plt2blk.IFILLSTYLE != 0) {
-    pswrite("closepath gsave");
-    pswrite(fill_text() + " grestore");
+    path_text += "\nclosepath gsave\n";
+    path_text += fill_text();
+    path_text += " grestore";
   } else {
-    pswrite("closepath");
+    path_text += "\nclosepath";
   }
-  psstrokepath();
+  psstroketext(path_text);
+  pswrite(path_text);
 }
 
 void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {

@@ -167,6 +167,29 @@ void prologue() {
   pswrite(page_line(psparams_90.IPAGE, 4));
 }
 
+// The colour number that psrgbcolor(mode) sends, or -1 when it sends none.
+int color_to_send(int mode) {
+  if (plt2blk.ICOLORPLOT == 0) return -1;
+  int c;
+  switch (mode) {
+    case -1: c = 1; break;
+    case 0: c = plt2blk.LASTCOLOR; break;
+    case 1: c = plt2blk.LINECOLOR; break;
+    case 2: c = plt2blk.IFILLCOLOR; break;
+    case 3: c = plt2blk.ITEXTCOLOR; break;
+    default: return -1;
+  }
+  if (mode >= 1 && c == plt2blk.LASTCOLOR) return -1;
+  if (c < 0 || c > max_color_number) return -1;
+  return c;
+}
+
+// Appends a line to the lines in text.
+void add_line(std::string& text, std::string_view line) {
+  if (!text.empty()) text.push_back('\n');
+  text.append(line.data(), line.size());
+}
+
 void report_plot_write_failure() { write_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name); }
 
 // Ends the last page and writes the trailer.
@@ -187,11 +210,10 @@ void end_plot_file() {
 void pswrite(std::string_view line) {
   const int u = psparams_90.IUNITPS;
   if (!unit::is_open(u)) return;
-  unit::write_line(u, line);
   // A full disk shows when the file's buffer is written: it is reported then (or before the
   // next question, whichever comes first), the file is closed and the drawing goes on
   // without it.
-  report_plot_write_failure();
+  if (!unit::write_line(u, line)) report_plot_write_failure();
 }
 
 std::string pscolortext(int c) {
@@ -207,27 +229,26 @@ std::string pscolortext(int c) {
 void psforgetcolor() { plt2blk.LASTCOLOR = -1; }
 
 void psrgbcolor(int mode) {
-  if (plt2blk.ICOLORPLOT == 0) return;
-  int c;
-  switch (mode) {
-    case -1: c = 1; break;
-    case 0: c = plt2blk.LASTCOLOR; break;
-    case 1: c = plt2blk.LINECOLOR; break;
-    case 2: c = plt2blk.IFILLCOLOR; break;
-    case 3: c = plt2blk.ITEXTCOLOR; break;
-    default: return;
-  }
-  if (mode >= 1 && c == plt2blk.LASTCOLOR) return;
-  if (c < 0 || c > max_color_number) return;
+  const int c = color_to_send(mode);
+  if (c < 0) return;
   pswrite(pscolortext(c) + "setrgbcolor");
   plt2blk.LASTCOLOR = c;
 }
 
-void psstrokepath() {
+void psstroketext(std::string& text) {
   if (psparams_90.LPATHOPEN != 1) return;
-  psrgbcolor(1);
-  pswrite("stroke");
+  if (const int c = color_to_send(1); c >= 0) {
+    add_line(text, pscolortext(c) + "setrgbcolor");
+    plt2blk.LASTCOLOR = c;
+  }
+  add_line(text, "stroke");
   psparams_90.LPATHOPEN = 0;
+}
+
+void psstrokepath() {
+  std::string text;
+  psstroketext(text);
+  if (!text.empty()) pswrite(text);
 }
 
 void intplinit(std::string& cfile, int mode) {

@@ -18,6 +18,18 @@ enum class Shape { cm_line, user_line, user_polygon };
 // Draws (x, y) chunk by chunk through the buffer, converted in place to device units.
 void draw_chunked(const float x[], const float y[], int n, Shape shape) {
   static constexpr std::string_view name = "uspolygon", version = "3.3 ", date = "2024-10-22";
+  if (n >= 1 && n <= plot_buffer_size) {
+    // One chunk, the whole line: converted straight into the buffer.
+    if (shape == Shape::cm_line)
+      cm2de(pltbuff1.x, pltbuff1.y, x, y, n);
+    else
+      us2de(pltbuff1.x, pltbuff1.y, x, y, n);
+    if (shape == Shape::user_polygon)
+      depolygon(pltbuff1.x, pltbuff1.y, n);
+    else
+      deline(pltbuff1.x, pltbuff1.y, n);
+    return;
+  }
   int is = 0;
   for (;;) {
     int nb = 0;
