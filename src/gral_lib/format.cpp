@@ -181,9 +181,22 @@ void put_a(std::string& s, std::string_view text, int w) {
 }
 
 void put_i(std::string& s, long long v, int w) {
-  char buf[32];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  right(s, std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)), w);
+  // Built from its end, blanks included, in one small buffer when the field fits in it.
+  char buf[48];
+  char* const end = buf + sizeof buf;
+  const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+  char* b = digits_before(end, magnitude);
+  if (v < 0) *--b = '-';
+  if (w < 0 || w > static_cast<int>(sizeof buf)) {
+    right(s, std::string_view(b, static_cast<std::size_t>(end - b)), w);
+    return;
+  }
+  if (end - b > w) {
+    stars(s, w);
+    return;
+  }
+  while (end - b < w) *--b = ' ';
+  s.append(b, static_cast<std::size_t>(end - b));
 }
 
 void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }

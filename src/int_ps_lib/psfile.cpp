@@ -241,7 +241,10 @@ void psstroketext(std::string& text) {
     add_line(text, pscolortext(c) + "setrgbcolor");
     plt2blk.LASTCOLOR = c;
   }
-  add_line(text, "stroke");
+  if (text.empty())
+    text.append("stroke", 6);
+  else
+    text.append("\nstroke", 7);
   psparams_90.LPATHOPEN = 0;
 }
 
