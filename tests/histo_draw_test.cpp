@@ -91,9 +91,15 @@ class HistoDraw : public PlotTest {
           std::istringstream in(lines[i - 4 + static_cast<std::size_t>(p)]);
           for (float& v : c[p]) in >> v;
         }
-        for (int k = 0; k < std::stoi(l); ++k) {
+        std::istringstream in(l);
+        int first = 0, n = 0;
+        in >> first >> n;
+        for (int k = first; k < first + n; ++k) {
           Path& cell = result.emplace_back();
-          for (int p = 0; p <= 4; ++p) cell.push_back(user(c[p % 4][0] + k * c[p % 4][2], c[p % 4][1] + k * c[p % 4][3]));
+          for (int p : {0, 1, 2, 3, 0}) {
+            const float m = static_cast<float>(k + (p == 1 || p == 2));
+            cell.push_back(user(c[p][0] + m * c[p][2], c[p][1] + m * c[p][3]));
+          }
         }
       }
     }

@@ -115,7 +115,7 @@ void draw_bin_cells(const float* x, const float* n, int nbin, const RoseFlags& f
   }
 }
 
-// The corners of the first cell of a stack and their steps per cell.
+// The corners of a stack of cells at count 0 and their steps per count.
 struct CellStack {
   float x[4], y[4], dx[4], dy[4];
 };
@@ -125,10 +125,10 @@ struct CellStack {
 // those radii along the bin's two edges, whose angles are turned once per bin, which places
 // them as rose_to_xy would.
 CellStack bin_stack(const float* x, int i, int type, const RoseFlags& f) {
-  if (!f.rose) return {{x[i], x[i], x[i + 1], x[i + 1]}, {0.0f, 1.0f, 1.0f, 0.0f}, {}, {1.0f, 1.0f, 1.0f, 1.0f}};
+  if (!f.rose) return {{x[i], x[i], x[i + 1], x[i + 1]}, {}, {}, {1.0f, 1.0f, 1.0f, 1.0f}};
   const float t1 = rad(rose_turned(x[i], type)), t2 = rad(rose_turned(x[i + 1], type));
   const float c1 = std::cos(t1), s1 = std::sin(t1), c2 = std::cos(t2), s2 = std::sin(t2);
-  return {{0.0f, c1, c2, 0.0f}, {0.0f, s1, s2, 0.0f}, {c1, c1, c2, c2}, {s1, s1, s2, s2}};
+  return {{}, {}, {c1, c1, c2, c2}, {s1, s1, s2, s2}};
 }
 
 void draw_data_cells(int nb, const float* x, int nbin, int type, const RoseFlags& f) {

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 
@@ -46,10 +47,13 @@ void clamp(float& v, std::string_view routine, char axis) {
 
 bool within(float v) { return clamped_silently(v) == v; }
 
-void clamp_point(float& x, float& y, std::string_view routine) {
-  if (within(x) && within(y)) return;
+void clamp_both(float& x, float& y, std::string_view routine) {
   clamp(x, routine, 'x');
   clamp(y, routine, 'y');
+}
+
+void clamp_point(float& x, float& y, std::string_view routine) {
+  if (!within(x) || !within(y)) clamp_both(x, y, routine);
 }
 
 // The width that real2charf1 gives a value of magnitude a with 2 decimals in 10
@@ -88,37 +92,71 @@ void put_new_number(std::string& s, float v) {
   s.append(t, 0, static_cast<std::size_t>(m));
 }
 
+// The text of the path being drawn, built in place and written at once: a plot file holds
+// millions of short paths. Its lines are parted by line ends; a path too long for the room
+// is written line by line as far as it goes.
+class PathText {
+ public:
+  void clear() { size_ = 0; }
+  // Begins a line of up to max_line characters.
+  void new_line() {
+    if (size_ + max_line + 1 > sizeof text_) write();
+    if (size_ != 0) text_[size_++] = '\n';
+  }
+  void add(std::string_view t) {
+    std::memcpy(text_ + size_, t.data(), t.size());
+    size_ += t.size();
+  }
+  // Adds the first n characters of a text of 16, copied whole (there is room for them).
+  void add16(const char (&t)[16], std::size_t n) {
+    std::memcpy(text_ + size_, t, 16);
+    size_ += n;
+  }
+  // Writes the lines into the plot file and begins again.
+  void write() {
+    pswrite(std::string_view(text_, size_));
+    size_ = 0;
+  }
+  static constexpr std::size_t max_line = 64;
+
+ private:
+  char text_[16384];
+  std::size_t size_ = 0;
+};
+PathText path_text;
+
 // The texts of the last two x or y coordinates written, the latest first: coordinates
 // repeat (the edges of a core on every trace, the place of an axis on every one of its tics).
 struct KeptNumbers {
   struct Text {
     std::uint32_t bits = 0;
     unsigned char size = 0;  // 0 while empty
-    char text[15] = {};
+    char text[16] = {};
   } latest, before;
 };
 KeptNumbers kept_x, kept_y;
 
-// put_new_number, from the texts kept when the number is one of them.
-void put_number(std::string& s, float v, KeptNumbers& kept) {
+// put_new_number into the path text, from the texts kept when the number is one of them.
+void put_number(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
   if (kept.latest.size != 0 && kept.latest.bits == bits) {
-    s.append(kept.latest.text, kept.latest.size);
+    path_text.add16(kept.latest.text, kept.latest.size);
     return;
   }
   if (kept.before.size != 0 && kept.before.bits == bits) {
     std::swap(kept.latest, kept.before);
-    s.append(kept.latest.text, kept.latest.size);
+    path_text.add16(kept.latest.text, kept.latest.size);
     return;
   }
-  const std::size_t start = s.size();
+  static std::string s;
+  s.clear();
   put_new_number(s, v);
-  const std::size_t size = s.size() - start;
-  if (size > sizeof kept.latest.text) return;
+  path_text.add(s);
+  if (s.size() >= sizeof kept.latest.text) return;
   kept.before = kept.latest;
   kept.latest.bits = bits;
-  kept.latest.size = static_cast<unsigned char>(size);
-  s.copy(kept.latest.text, size, start);
+  kept.latest.size = static_cast<unsigned char>(s.size());
+  s.copy(kept.latest.text, s.size());
 }
 
 std::string number_text(float v) {
@@ -127,34 +165,38 @@ std::string number_text(float v) {
   return s;
 }
 
-// Appends the line "x y op" to s.
-void put_point(std::string& s, float x, float y, std::string_view op) {
-  put_number(s, x, kept_x);
-  s += ' ';
-  put_number(s, y, kept_y);
-  s += ' ';
-  s += op;
+// Adds the line "x y op" to the path text.
+void put_point(float x, float y, std::string_view op) {
+  path_text.new_line();
+  put_number(x, kept_x);
+  path_text.add(" ");
+  put_number(y, kept_y);
+  path_text.add(op);
 }
-
-// The lines of a path are collected in one text kept from path to path, and written at
-// once: a plot file holds millions of short paths.
-std::string path_text;
 
 // Moves to a point, clamped: the lines of psmoveto in mode 1 (a path begins), collected.
 void begin_path(float& x, float& y) {
   clamp_point(x, y, "psmoveto");
   if (psparams_90.LPATHOPEN == 1) psstrokepath();
   path_text.clear();
-  path_text.append("newpath\n");
-  put_point(path_text, x, y, "moveto");
+  path_text.add("newpath");
+  put_point(x, y, " moveto");
   psparams_90.LPATHOPEN = 1;
 }
 
 // Draws to a point, clamped: the line of pslineto, collected.
 void add_lineto(float& x, float& y) {
   clamp_point(x, y, "pslineto");
-  path_text += '\n';
-  put_point(path_text, x, y, "lineto");
+  put_point(x, y, " lineto");
+}
+
+// Adds the stroke of the path (its colour first when it must be sent) and writes it all.
+void stroke_and_write() {
+  if (const std::string_view stroke = psstroketext(); !stroke.empty()) {
+    path_text.new_line();
+    path_text.add(stroke);
+  }
+  path_text.write();
 }
 
 // What fills a polygon of the fill style: its fill colour, or grey when the plot has no
@@ -166,44 +208,48 @@ std::string fill_text() {
   return " 0.500 setgray fill";
 }
 
-// A stack of cells: corner p of cell k (from 0) is (x[p] + k dx[p], y[p] + k dy[p]).
+// A stack of cells: corner p of cell k (from 0) is (x[p] + c dx[p], y[p] + c dy[p]), c the
+// number of steps to it: k for the lower corners 0 and 3, k + 1 for the upper ones.
 struct Cells {
   const float *x, *y, *dx, *dy;
 };
+constexpr int lift[4] = {0, 1, 1, 0};
 
-// A coordinate of cell k, computed as the plot file's loop computes it.
-float corner(float base, float step, int k) { return base + static_cast<float>(k) * step; }
+// A coordinate of corner p of cell k, computed as the plot file's loop computes it: for an
+// X-Y histogram the same number as the user-to-device map gives the corner.
+float corner(float base, float step, int k, int p) { return base + static_cast<float>(k + lift[p]) * step; }
 
 bool cell_within(const Cells& c, int k) {
   for (int p = 0; p < 4; ++p)
-    if (!within(corner(c.x[p], c.dx[p], k)) || !within(corner(c.y[p], c.dy[p], k))) return false;
+    if (!within(corner(c.x[p], c.dx[p], k, p)) || !within(corner(c.y[p], c.dy[p], k, p))) return false;
   return true;
 }
 
-// A number of the loop, with all the digits a float holds: bases and steps are multiplied
-// and added up there before the corners are rounded to the 2 decimals a polygon is written
-// with. A step too small to move a corner by a digit is written as 0.
+// A number of the loop, with all the digits a float holds: they are multiplied and added
+// up there before the corners are rounded to the 2 decimals a polygon is written with.
 void put_loop_number(std::string& s, float v) {
   s += ' ';
-  put_es(s, std::fabs(v) < 1.0e-30f ? 0.0f : v, 15, 8);
+  put_es(s, v, 15, 8);
 }
 
 // Cells first .. first + m - 1 of a stack within the limits, by the prologue's cellstack:
-// a line per corner (its place in cell first and its step per cell), then the number of
-// cells and the fill. One cell needs no step: one that is not finite is not written.
+// a line per corner (its base and step), then the first cell, the number of cells and the
+// fill. Within the limits every step that moves a corner is bounded; one that never moves
+// it (a single first cell) is written as 0, whatever it is.
 void cell_loop(const Cells& c, int first, int m) {
   psrgbcolor(1);
   static std::string s;
   for (int p = 0; p < 4; ++p) {
+    const bool moves = first + lift[p] > 0 || m > 1;
     s.clear();
-    put_loop_number(s, corner(c.x[p], c.dx[p], first));
-    put_loop_number(s, corner(c.y[p], c.dy[p], first));
-    put_loop_number(s, m > 1 ? c.dx[p] : 0.0f);
-    put_loop_number(s, m > 1 ? c.dy[p] : 0.0f);
+    put_loop_number(s, c.x[p]);
+    put_loop_number(s, c.y[p]);
+    put_loop_number(s, moves ? c.dx[p] : 0.0f);
+    put_loop_number(s, moves ? c.dy[p] : 0.0f);
     pswrite(s);
   }
   const std::string fill = plt2blk.IFILLSTYLE != 0 ? fill_text() : "";
-  pswrite(std::to_string(m) + " {" + fill + "} cellstack");
+  pswrite(std::to_string(first) + " " + std::to_string(m) + " {" + fill + "} cellstack");
 }
 
 // A text between parentheses, with the characters that PostScript strings treat
@@ -230,6 +276,7 @@ std::string string_literal(std::string_view text) {
 // An angle in "f7.2"; one too wide for the field (or whose opposite is) is first reduced
 // modulo 360, which turns the text the same way.
 float writable_angle(float a) {
+  if (a == 0.0f) return a;  // most texts
   std::string s;
   put_f(s, a, 7, 2);
   put_f(s, -a, 7, 2);
@@ -257,15 +304,15 @@ std::string font_name() {
 void psmoveto(float& x, float& y, int mode) {
   if (mode == 1) {
     begin_path(x, y);
-    pswrite(path_text);
+    path_text.write();
     return;
   }
   clamp_point(x, y, "psmoveto");
   psstrokepath();
   if (mode == 0) {
     path_text.clear();
-    put_point(path_text, x, y, "moveto");
-    pswrite(path_text);
+    put_point(x, y, " moveto");
+    path_text.write();
   }
 }
 
@@ -279,8 +326,8 @@ void pslineto(float x[], float y[], int n) {
   for (int i = 0; i < n; ++i) {
     clamp_point(x[i], y[i], "pslineto");
     path_text.clear();
-    put_point(path_text, x[i], y[i], "lineto");
-    pswrite(path_text);
+    put_point(x[i], y[i], " lineto");
+    path_text.write();
   }
 }
 
@@ -289,8 +336,7 @@ void deline(float x[], float y[], int n) {
   begin_path(x[0], y[0]);
   if (n == 1) add_lineto(x[0], y[0]);
   for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
-  psstroketext(path_text);
-  pswrite(path_text);
+  stroke_and_write();
 }
 
 void depolygon(float x[], float y[], int n) {
@@ -298,14 +344,15 @@ void depolygon(float x[], float y[], int n) {
   begin_path(x[0], y[0]);
   for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
   if (plt2blk.IFILLSTYLE != 0) {
-    path_text += "\nclosepath gsave\n";
-    path_text += fill_text();
-    path_text += " grestore";
+    path_text.new_line();
+    path_text.add("closepath gsave");
+    path_text.new_line();
+    path_text.add(fill_text() + " grestore");
   } else {
-    path_text += "\nclosepath";
+    path_text.new_line();
+    path_text.add("closepath");
   }
-  psstroketext(path_text);
-  pswrite(path_text);
+  stroke_and_write();
 }
 
 void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {
@@ -334,8 +381,8 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     }
     float px[5], py[5], clamped[8];
     for (int p = 0; p < 4; ++p) {
-      px[p] = corner(x[p], dx[p], k);
-      py[p] = corner(y[p], dy[p], k);
+      px[p] = corner(x[p], dx[p], k, p);
+      py[p] = corner(y[p], dy[p], k, p);
       clamped[2 * p] = clamped_silently(px[p]);
       clamped[2 * p + 1] = clamped_silently(py[p]);
     }

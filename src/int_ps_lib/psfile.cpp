@@ -63,19 +63,21 @@ std::string page_line(int page, int w) {
   return line.str();
 }
 
-// The loop that draws a stack of cells (decellstack): cell k = 0..n-1 is the polygon
-// through the four corners x y + k dx dy and back to the first, then filled by the
-// procedure given (between gsave and grestore) and outlined. Each coordinate is rounded to
-// 2 decimals the way a polygon's are written, a tie to even: its whole part is split off
-// first, so that no digit is lost in single precision.
+// The loop that draws a stack of cells (decellstack): cell k = first .. first + n - 1 is
+// the polygon through the four corners x y + c dx dy (c = k for the first and the last
+// corner, k + 1 for the two others) and back to the first, filled by the procedure given
+// (between gsave and grestore) and outlined. Each coordinate is rounded to 2 decimals the
+// way a polygon's are written, a tie to even: its whole part is split off first, so that no
+// digit is lost in single precision.
 constexpr std::string_view cellstack_definition[] = {
     "/cellround { dup truncate dup 3 1 roll sub 100 mul dup round dup 3 -1 roll sub 0.5 eq",
-    " { dup 2 div dup truncate ne { 1 sub } if } if 100 div add } bind def",
-    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 n {fill} cellstack",
-    "/cellstack { 5 dict begin /paint exch def /n exch def 16 array astore /c exch def",
-    " 0 1 n 1 sub { /k exch def newpath 0 4 12 { /i exch def",
-    "  c i get c i 2 add get k mul add cellround c i 1 add get c i 3 add get k mul add cellround",
-    "  i 0 eq { 2 copy moveto } { lineto } ifelse } for",
+    " { dup 2 div dup truncate ne { 1 sub } if } if exch 100 mul add 100 div } bind def",
+    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 first n {fill} cellstack",
+    "/cellstack { 8 dict begin /paint exch def /n exch def /first exch def 16 array astore /c exch def",
+    " first 1 first n add 1 sub { /k exch def newpath 0 1 3 { /p exch def /i p 4 mul def",
+    "  /m k [0 1 1 0] p get add def",
+    "  c i get c i 2 add get m mul add cellround c i 1 add get c i 3 add get m mul add cellround",
+    "  p 0 eq { 2 copy moveto } { lineto } ifelse } for",
     " lineto closepath gsave paint grestore stroke } for end } bind def",
 };
 
@@ -184,12 +186,6 @@ int color_to_send(int mode) {
   return c;
 }
 
-// Appends a line to the lines in text.
-void add_line(std::string& text, std::string_view line) {
-  if (!text.empty()) text.push_back('\n');
-  text.append(line.data(), line.size());
-}
-
 void report_plot_write_failure() { write_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name); }
 
 // Ends the last page and writes the trailer.
@@ -235,23 +231,19 @@ void psrgbcolor(int mode) {
   plt2blk.LASTCOLOR = c;
 }
 
-void psstroketext(std::string& text) {
-  if (psparams_90.LPATHOPEN != 1) return;
-  if (const int c = color_to_send(1); c >= 0) {
-    add_line(text, pscolortext(c) + "setrgbcolor");
-    plt2blk.LASTCOLOR = c;
-  }
-  if (text.empty())
-    text.append("stroke", 6);
-  else
-    text.append("\nstroke", 7);
+std::string_view psstroketext() {
+  if (psparams_90.LPATHOPEN != 1) return {};
   psparams_90.LPATHOPEN = 0;
+  const int c = color_to_send(1);
+  if (c < 0) return "stroke";
+  plt2blk.LASTCOLOR = c;
+  static std::string text;
+  text = pscolortext(c) + "setrgbcolor\nstroke";
+  return text;
 }
 
 void psstrokepath() {
-  std::string text;
-  psstroketext(text);
-  if (!text.empty()) pswrite(text);
+  if (const std::string_view text = psstroketext(); !text.empty()) pswrite(text);
 }
 
 void intplinit(std::string& cfile, int mode) {

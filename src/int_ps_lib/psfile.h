@@ -36,8 +36,9 @@ void intplend();
 
 // Strokes the open path, if any, in the line colour.
 void psstrokepath();
-// The same lines appended to the lines in text (parted by line ends), to be written with them.
-void psstroketext(std::string& text);
+// The same lines (parted by line ends) for a caller that writes them with its own; the path
+// counts as stroked. Empty when no path is open. Valid until the next call.
+std::string_view psstroketext();
 // Writes a colour line by colour mode: -1 colour 1 always, 0 the last colour again,
 // 1 line, 2 fill, 3 text colour when it differs from the last colour sent. Nothing in a
 // black-and-white plot.
