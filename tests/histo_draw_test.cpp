@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -341,7 +342,19 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   range(999999, 1000000);
   draw(2, 11);
   EXPECT_EQ(count_of(take_output(), " maximum nb of inner rings = 100\n"), 1);
-  for (const std::string& l : close_plot()) {
+  // Data cells of 4.25e7 points: those within the plot file's limits loop, the third of the
+  // second bin is clamped at its top corners, the fourth at all five points, and the fifth,
+  // clamped to the same polygon, is not drawn again.
+  place(2, 0, 0, 1.5e6f);
+  fill(0, 2e-6f, 2, {0.5e-6f, 0.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f});
+  draw(1, 12, false);
+  EXPECT_EQ(count_of(take_output(), " ==> reset to ymax ="), 7);
+  const std::vector<std::string> lines = close_plot();
+  const auto stacks = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("0 2 {"); });
+  ASSERT_NE(stacks, lines.end());
+  EXPECT_TRUE(stacks[5].starts_with("0 2 {"));
+  EXPECT_EQ(std::count(stacks, lines.end(), "closepath gsave"), 2);
+  for (const std::string& l : lines) {
     EXPECT_TRUE(l.find("nan") == std::string::npos && l.find("inf") == std::string::npos) << l;
   }
 }
