@@ -15,19 +15,23 @@ void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
 
 enum class Shape { cm_line, user_line, user_polygon };
 
+// Converts n points of (x, y) into the buffer, in device units, and draws them.
+void draw_converted(const float x[], const float y[], int n, Shape shape) {
+  if (shape == Shape::cm_line)
+    cm2de(pltbuff1.x, pltbuff1.y, x, y, n);
+  else
+    us2de(pltbuff1.x, pltbuff1.y, x, y, n);
+  if (shape == Shape::user_polygon)
+    depolygon(pltbuff1.x, pltbuff1.y, n);
+  else
+    deline(pltbuff1.x, pltbuff1.y, n);
+}
+
 // Draws (x, y) chunk by chunk through the buffer, converted in place to device units.
 void draw_chunked(const float x[], const float y[], int n, Shape shape) {
   static constexpr std::string_view name = "uspolygon", version = "3.3 ", date = "2024-10-22";
-  if (n >= 1 && n <= plot_buffer_size) {
-    // One chunk, the whole line: converted straight into the buffer.
-    if (shape == Shape::cm_line)
-      cm2de(pltbuff1.x, pltbuff1.y, x, y, n);
-    else
-      us2de(pltbuff1.x, pltbuff1.y, x, y, n);
-    if (shape == Shape::user_polygon)
-      depolygon(pltbuff1.x, pltbuff1.y, n);
-    else
-      deline(pltbuff1.x, pltbuff1.y, n);
+  if (n >= 1 && n <= plot_buffer_size) {  // one chunk: converted straight into the buffer
+    draw_converted(x, y, n, shape);
     return;
   }
   int is = 0;
@@ -35,14 +39,7 @@ void draw_chunked(const float x[], const float y[], int n, Shape shape) {
     int nb = 0;
     buffer2(pltbuff1.x, pltbuff1.y, plot_buffer_size, nb, x, y, n, is);
     if (nb < 1) return;  // nothing to draw after the reported error
-    if (shape == Shape::cm_line)
-      cm2de(pltbuff1.x, pltbuff1.y, pltbuff1.x, pltbuff1.y, nb);
-    else
-      us2de(pltbuff1.x, pltbuff1.y, pltbuff1.x, pltbuff1.y, nb);
-    if (shape == Shape::user_polygon)
-      depolygon(pltbuff1.x, pltbuff1.y, nb);
-    else
-      deline(pltbuff1.x, pltbuff1.y, nb);
+    draw_converted(pltbuff1.x, pltbuff1.y, nb, shape);
     if (is >= n - 1) return;
     if (shape == Shape::user_polygon) {
       warninghead(name, version, date);
