@@ -208,20 +208,23 @@ std::string fill_text() {
   return " 0.500 setgray fill";
 }
 
-// A stack of cells: corner p of cell k (from 0) is (x[p] + c dx[p], y[p] + c dy[p]), c the
-// number of steps to it: k for the lower corners 0 and 3, k + 1 for the upper ones.
+// A stack of cells: corner p of cell k (from 0) is (x[p] + (c dx[p]) sx, y[p] + (c dy[p]) sy),
+// c the number of steps to it: k for the lower corners 0 and 3, k + 1 for the upper ones.
 struct Cells {
   const float *x, *y, *dx, *dy;
+  float sx, sy;
 };
 constexpr int lift[4] = {0, 1, 1, 0};
 
-// A coordinate of corner p of cell k, computed as the plot file's loop computes it: for an
-// X-Y histogram the same number as the user-to-device map gives the corner.
-float corner(float base, float step, int k, int p) { return base + static_cast<float>(k + lift[p]) * step; }
+// A coordinate of corner p of cell k, computed as the plot file's loop computes it, in the
+// order in which the user-to-device map computes a polygon's corner.
+float corner(float base, float step, float scale, int k, int p) {
+  return base + static_cast<float>(k + lift[p]) * step * scale;
+}
 
 bool cell_within(const Cells& c, int k) {
   for (int p = 0; p < 4; ++p)
-    if (!within(corner(c.x[p], c.dx[p], k, p)) || !within(corner(c.y[p], c.dy[p], k, p))) return false;
+    if (!within(corner(c.x[p], c.dx[p], c.sx, k, p)) || !within(corner(c.y[p], c.dy[p], c.sy, k, p))) return false;
   return true;
 }
 
@@ -233,9 +236,9 @@ void put_loop_number(std::string& s, float v) {
 }
 
 // Cells first .. first + m - 1 of a stack within the limits, by the prologue's cellstack:
-// a line per corner (its base and step), then the first cell, the number of cells and the
-// fill. Within the limits every step that moves a corner is bounded; one that never moves
-// it (a single first cell) is written as 0, whatever it is.
+// a line per corner (its base and step), then the scales, the first cell, the number of
+// cells and the fill. Within the limits every step that moves a corner is bounded; one that
+// never moves it (a single first cell) is written as 0, whatever it is.
 void cell_loop(const Cells& c, int first, int m) {
   psrgbcolor(1);
   static std::string s;
@@ -248,8 +251,12 @@ void cell_loop(const Cells& c, int first, int m) {
     put_loop_number(s, moves ? c.dy[p] : 0.0f);
     pswrite(s);
   }
-  const std::string fill = plt2blk.IFILLSTYLE != 0 ? fill_text() : "";
-  pswrite(std::to_string(first) + " " + std::to_string(m) + " {" + fill + "} cellstack");
+  s.clear();
+  put_loop_number(s, c.sx);
+  put_loop_number(s, c.sy);
+  s += ' ' + std::to_string(first) + ' ' + std::to_string(m);
+  s += " {" + (plt2blk.IFILLSTYLE != 0 ? fill_text() : std::string()) + "} cellstack";
+  pswrite(s);
 }
 
 // A text between parentheses, with the characters that PostScript strings treat
@@ -355,9 +362,10 @@ void depolygon(float x[], float y[], int n) {
   stroke_and_write();
 }
 
-void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {
+void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
+                 int n) {
   if (n < 1) return;
-  const Cells c{x, y, dx, dy};
+  const Cells c{x, y, dx, dy, sx, sy};
   psstrokepath();
   // Within the limits at both ends of the stack, every cell is: each corner moves in a line.
   if (cell_within(c, 0) && cell_within(c, n - 1)) {
@@ -381,8 +389,8 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     }
     float px[5], py[5], clamped[8];
     for (int p = 0; p < 4; ++p) {
-      px[p] = corner(x[p], dx[p], k, p);
-      py[p] = corner(y[p], dy[p], k, p);
+      px[p] = corner(x[p], dx[p], sx, k, p);
+      py[p] = corner(y[p], dy[p], sy, k, p);
       clamped[2 * p] = clamped_silently(px[p]);
       clamped[2 * p + 1] = clamped_silently(py[p]);
     }

@@ -64,19 +64,20 @@ std::string page_line(int page, int w) {
 }
 
 // The loop that draws a stack of cells (decellstack): cell k = first .. first + n - 1 is
-// the polygon through the four corners x y + c dx dy (c = k for the first and the last
-// corner, k + 1 for the two others) and back to the first, filled by the procedure given
-// (between gsave and grestore) and outlined. Each coordinate is rounded to 2 decimals the
-// way a polygon's are written, a tie to even: its whole part is split off first, so that no
-// digit is lost in single precision.
+// the polygon through the four corners x y + (c dx dy) scaled by sx sy (c = k for the first
+// and the last corner, k + 1 for the two others) and back to the first, filled by the
+// procedure given (between gsave and grestore) and outlined. Each coordinate is rounded to
+// 2 decimals the way a polygon's are written, a tie to even: its whole part is split off
+// first, so that no digit is lost in single precision.
 constexpr std::string_view cellstack_definition[] = {
     "/cellround { dup truncate dup 3 1 roll sub 100 mul dup round dup 3 -1 roll sub 0.5 eq",
     " { dup 2 div dup truncate ne { 1 sub } if } if exch 100 mul add 100 div } bind def",
-    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 first n {fill} cellstack",
-    "/cellstack { 8 dict begin /paint exch def /n exch def /first exch def 16 array astore /c exch def",
+    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 sx sy first n {fill} cellstack",
+    "/cellstack { 10 dict begin /paint exch def /n exch def /first exch def /sy exch def /sx exch def",
+    " 16 array astore /c exch def",
     " first 1 first n add 1 sub { /k exch def newpath 0 1 3 { /p exch def /i p 4 mul def",
     "  /m k [0 1 1 0] p get add def",
-    "  c i get c i 2 add get m mul add cellround c i 1 add get c i 3 add get m mul add cellround",
+    "  c i get m c i 2 add get mul sx mul add cellround c i 1 add get m c i 3 add get mul sy mul add cellround",
     "  p 0 eq { 2 copy moveto } { lineto } ifelse } for",
     " lineto closepath gsave paint grestore stroke } for end } bind def",
 };

@@ -82,15 +82,21 @@ void usline(const float x[], const float y[], int n) { draw_chunked(x, y, n, Sha
 void uspolygon(const float x[], const float y[], int n) { draw_chunked(x, y, n, Shape::user_polygon); }
 
 void uscellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n) {
-  float xde[4], yde[4], dxde[4], dyde[4];
+  float xde[4], yde[4];
   us2de(xde, yde, x, y, 4);
-  // The steps are lengths: the map without its origin.
+  // The steps are lengths: the map without its origin. A map that only scales each axis
+  // scales them after they are counted, as it scales a polygon's corner.
   const float* m = plt1blk.USTODE[current_subplot() - 1];
+  if (m[1] == 0.0f && m[2] == 0.0f) {
+    decellstack(xde, yde, dx, dy, m[0], m[3], n);
+    return;
+  }
+  float dxde[4], dyde[4];
   for (int p = 0; p < 4; ++p) {
     dxde[p] = m[0] * dx[p] + m[2] * dy[p];
     dyde[p] = m[1] * dx[p] + m[3] * dy[p];
   }
-  decellstack(xde, yde, dxde, dyde, n);
+  decellstack(xde, yde, dxde, dyde, 1.0f, 1.0f, n);
 }
 
 void cmtext2(float xcm, float ycm, std::string_view text) {
