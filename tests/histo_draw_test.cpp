@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "curve_lib/curve.h"
 #include "gral_lib/console.h"
 #include "histo_lib/drawing.h"
+#include "histo_lib/rose.h"
 #include "histo_lib/setters.h"
 #include "histo_lib/store.h"
+#include "int_ps_lib/psfile.h"
+#include "math_lib/angles.h"
 #include "plt_lib/attributes.h"
+#include "plt_lib/draw.h"
 #include "plt_lib/linefill.h"
 #include "plt_lib/scaling.h"
 #include "plt_lib/subplots.h"
@@ -64,17 +70,39 @@ class HistoDraw : public PlotTest {
     float xx = scale, xy = 0, yx = 0, yy = scale;
     sus2cm1(x0, y0, xx, xy, yx, yy, 1);
   }
-  // Closes the plot; the paths drawn, in the user units of the last sub-plot placed.
+  // Closes the plot; the paths drawn, in the user units of the last sub-plot placed. A
+  // stack of cells gives the path of each cell.
   std::vector<Path> paths() {
     std::vector<Path> result;
+    auto user = [this](float x, float y) { return Pt{(x / 28.35f - x0_) / scale_, (y / 28.35f - y0_) / scale_}; };
     bool open = false;  // texts move the current point outside paths
-    for (const std::string& l : drawing(close_plot())) {
+    const std::vector<std::string> lines = drawing(close_plot());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::string& l = lines[i];
       if (l == "newpath") result.emplace_back();
       open = l == "newpath" || (open && !l.starts_with("stroke") && !l.starts_with("closepath"));
       if (open && (l.ends_with(" moveto") || l.ends_with(" lineto"))) {
         std::size_t end;
         const float x = std::stof(l, &end), y = std::stof(l.substr(end));
-        result.back().push_back({(x / 28.35f - x0_) / scale_, (y / 28.35f - y0_) / scale_});
+        result.back().push_back(user(x, y));
+      }
+      if (l.ends_with("} cellstack") && i >= 4) {  // the 4 lines before: x y dx dy of each corner
+        float c[4][4];
+        for (int p = 0; p < 4; ++p) {
+          std::istringstream in(lines[i - 4 + static_cast<std::size_t>(p)]);
+          for (float& v : c[p]) in >> v;
+        }
+        std::istringstream in(l);
+        float sx = 0, sy = 0;
+        int first = 0, n = 0;
+        in >> sx >> sy >> first >> n;
+        for (int k = first; k < first + n; ++k) {
+          Path& cell = result.emplace_back();
+          for (int p : {0, 1, 2, 3, 0}) {
+            const float m = static_cast<float>(k + (p == 1 || p == 2));
+            cell.push_back(user(c[p][0] + m * c[p][2] * sx, c[p][1] + m * c[p][3] * sy));
+          }
+        }
       }
     }
     return result;
@@ -139,6 +167,51 @@ TEST_F(HistoDraw, StylesDrawTheirPointSequencesAndKeepTheFillColour) {
   EXPECT_EQ(drawn[p + 7].size(), 41u);
   EXPECT_NEAR(drawn[p + 7].back().x, 180, 0.002f);
   EXPECT_EQ(take_output(), "");
+}
+
+TEST_F(HistoDraw, DataCellStacksPaintWhatOnePolygonPerCellPainted) {
+  const struct {
+    int type, fill_style;
+    float x0, y0, scale;
+  } cases[] = {{1, 1, 2, 2, 0.5f}, {1, 0, 2.3f, 6.1f, 0.47f}, {5, 1, 10.5f, 14, 1.2f}, {8, 1, 14.3f, 12.2f, 0.9f}};
+  fill(0, 20, 2, {5, 5, 15, 15, 15, 15, 15});
+  int colour = 4;
+  shstfillcolor(colour, 1, 1);
+  for (std::size_t c = 0; c < std::size(cases); ++c) {
+    place(static_cast<int>(c) + 1, cases[c].x0, cases[c].y0, cases[c].scale);
+    int style = cases[c].fill_style;
+    sfillstyle(style, 1);
+    draw(cases[c].type, 12, false);
+  }
+  // Page 2: each cell as a polygon of its own, its points placed as the rose conversion places them.
+  intnewpage();
+  sfillcolor(colour, 1);
+  for (std::size_t c = 0; c < std::size(cases); ++c) {
+    place(static_cast<int>(c) + 1, cases[c].x0, cases[c].y0, cases[c].scale);
+    int style = cases[c].fill_style;
+    sfillstyle(style, 1);
+    const RoseFlags f = rose_flags(cases[c].type);
+    for (float left : {0.0f, 10.0f})
+      for (float k = 1; k <= (left == 0 ? 2 : 5); ++k) {
+        float a[5] = {left, left, left + 10, left + 10, left}, r[5] = {k - 1, k, k, k - 1, k - 1};
+        for (int p = 0; p < 5 && f.rose; ++p) {
+          const float t = rad(a[p]);
+          a[p] = r[p] * std::cos(t) * (f.mirror ? -1 : 1);
+          r[p] = r[p] * std::sin(t) * (f.negate ? -1 : 1);
+        }
+        f.swap ? uspolygon(r, a, 5) : uspolygon(a, r, 5);
+      }
+  }
+  close_plot();
+  const GsImage stacks = gs_image(plot_name_, 1), cells = gs_image(plot_name_, 2);
+  ASSERT_EQ(stacks.pixels.size(), cells.pixels.size());
+  int filled = 0, different = 0;
+  for (std::size_t k = 0; k < cells.pixels.size(); ++k) {
+    filled += cells.pixels[k] == Rgb{0, 0, 255};
+    different += stacks.pixels[k] != cells.pixels[k];
+  }
+  EXPECT_GT(filled, 2000);
+  EXPECT_EQ(different, 0);
 }
 
 TEST_F(HistoDraw, YTicChoiceIsStoredWhateverThePlotType) {
@@ -270,7 +343,21 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   range(999999, 1000000);
   draw(2, 11);
   EXPECT_EQ(count_of(take_output(), " maximum nb of inner rings = 100\n"), 1);
-  for (const std::string& l : close_plot()) {
+  // Data cells of 4.25e7 points: those within the plot file's limits loop, the third of the
+  // second bin is clamped at its top corners, the fourth at all five points, and the fifth,
+  // clamped to the same polygon, is not drawn again.
+  place(2, 0, 0, 1.5e6f);
+  fill(0, 2e-6f, 2, {0.5e-6f, 0.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f, 1.5e-6f});
+  draw(1, 12, false);
+  EXPECT_EQ(count_of(take_output(), " ==> reset to ymax ="), 7);
+  const std::vector<std::string> lines = close_plot();
+  const auto stacks = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+    return l.ends_with(" 0 2 { 0.800  0.800  0.800 setrgbcolor fill} cellstack");
+  });
+  ASSERT_NE(stacks, lines.end());
+  EXPECT_EQ(stacks[5], *stacks);
+  EXPECT_EQ(std::count(stacks, lines.end(), "closepath gsave"), 2);
+  for (const std::string& l : lines) {
     EXPECT_TRUE(l.find("nan") == std::string::npos && l.find("inf") == std::string::npos) << l;
   }
 }

@@ -52,7 +52,15 @@ TEST_F(PsFile, FirstOpeningCreatesTheFormatFileAndWritesWholePages) {
                 "%%BoundingBox:    0    0  595  842", " 0.000  0.000  0.000 setrgbcolor", "% Ready to go",
                 "%%Page:    1    1", " 0.57 setlinewidth", "gsave showpage", "%%End Page", "grestore",
                 "%%Page:   2   2", "showpage", "%%End Page", "%%Trailer", "%%Pages:   2", "%%EOF"};
-  EXPECT_EQ(file_lines("plot.ps"), want);
+  // Before "% Ready to go": the definition of the loop that draws stacks of cells (which
+  // the histogram drawing tests check on the page).
+  Lines lines = file_lines("plot.ps");
+  auto ready = std::find(lines.begin(), lines.end(), "% Ready to go");
+  auto definition = std::find_if(lines.begin(), ready, [](const std::string& l) { return l.starts_with("/cellround"); });
+  ASSERT_NE(definition, ready);
+  EXPECT_TRUE(ready[-1].ends_with("} bind def"));
+  lines.erase(definition, ready);
+  EXPECT_EQ(lines, want);
   EXPECT_EQ(gs_page_count("plot.ps"), 2);
 }
 
@@ -161,7 +169,8 @@ TEST_F(PsFile, PageBreaksStrokeOpenPathsAndNumberEveryPage) {
   Lines lines = close_plot();
   Lines want = {"newpath", " 10.00  10.00 moveto", " 20.00  30.00 lineto", " 1.000  0.000  0.000 setrgbcolor",
                 "stroke", "gsave showpage"};
-  EXPECT_EQ(Lines(lines.begin() + 8, lines.begin() + 14), want);
+  const Lines drawn = drawing(lines);
+  EXPECT_EQ(Lines(drawn.begin(), drawn.begin() + 6), want);
   for (const char* page :
        {"%%Page:    1    1", "%%Page:   2   2", "%%Page:   3   3", "%%Page:   4   4", "%%Pages:   4"})
     EXPECT_TRUE(contains(lines, page)) << page;

@@ -1,4 +1,6 @@
 // Entry point of kelvorastrim: the main program, with the exit status of its end.
+#include <ios>
+
 #include "app/main_program.h"
 #include "gral_lib/platform.h"
 #include "gral_lib/units.h"
@@ -6,6 +8,9 @@
 int main() {
   // A file-size limit must not kill the program: the write fails and is reported.
   platform::ignore_file_size_signal();
+  // The console streams keep their own buffers: a run writes a line per record, and the
+  // console is flushed before every question and every stop anyway.
+  std::ios::sync_with_stdio(false);
   try {
     kelvorastrim();
   } catch (const ProgramStop& stop) {

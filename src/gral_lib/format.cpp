@@ -1,6 +1,7 @@
 #include "gral_lib/format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -104,6 +105,68 @@ char* fixed_digits(char* b, char* end, float a, int d) {
   return std::copy(digits + (whole > 0 ? whole : 0), digits + len, b);
 }
 
+// The two digits of each number below 100.
+constexpr auto digit_pairs = [] {
+  std::array<char, 200> t{};
+  for (int k = 0; k < 100; ++k) {
+    t[static_cast<std::size_t>(2 * k)] = static_cast<char>('0' + k / 10);
+    t[static_cast<std::size_t>(2 * k + 1)] = static_cast<char>('0' + k % 10);
+  }
+  return t;
+}();
+
+// The decimal digits of n written backwards, ending before end; returns their start.
+char* digits_before(char* end, unsigned long long n) {
+  while (n >= 100) {
+    const auto pair = static_cast<std::size_t>(2 * (n % 100));
+    n /= 100;
+    *--end = digit_pairs[pair + 1];
+    *--end = digit_pairs[pair];
+  }
+  if (n >= 10) {
+    *--end = digit_pairs[static_cast<std::size_t>(2 * n + 1)];
+    *--end = digit_pairs[static_cast<std::size_t>(2 * n)];
+  } else {
+    *--end = static_cast<char>('0' + n);
+  }
+  return end;
+}
+
+// fW.D of a finite v with up to 8 decimals, below 1e9 and in a field of up to 40 columns:
+// the field is built from its end in one small buffer and appended at once, as put_f
+// would write it. Plot files and results files write millions of these. False for any
+// other field, which put_f writes the general way.
+bool put_f_short(std::string& s, float v, int w, int d) {
+  constexpr int room = 48;
+  const float a = std::fabs(v);
+  if (d > 8 || !(a < 1.0e9f) || w < 0 || w > room - 8) return false;
+  static constexpr double scale[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  const double x = static_cast<double>(a) * scale[d];  // exact
+  auto n = static_cast<unsigned long long>(x);
+  const double rest = x - static_cast<double>(n);
+  if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) ++n;  // the nearest integer, a tie to even
+  const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign
+  char buf[room];
+  char* const end = buf + room;
+  char* b = end;
+  if (d == 0) *--b = '.';
+  for (int k = 0; k < d; ++k) {
+    *--b = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  if (d > 0) *--b = '.';
+  // The zero before the point goes first when the field is short.
+  if (n != 0 || (end - b) + 1 + minus <= w) b = digits_before(b, n);
+  if (minus) *--b = '-';
+  if (end - b > w) {
+    stars(s, w);
+    return true;
+  }
+  while (end - b < w) *--b = ' ';
+  s.append(b, static_cast<std::size_t>(end - b));
+  return true;
+}
+
 }  // namespace
 
 void put_a(std::string& s, std::string_view text, int w) {
@@ -118,9 +181,22 @@ void put_a(std::string& s, std::string_view text, int w) {
 }
 
 void put_i(std::string& s, long long v, int w) {
-  char buf[32];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  right(s, std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)), w);
+  // Built from its end, blanks included, in one small buffer when the field fits in it.
+  char buf[48];
+  char* const end = buf + sizeof buf;
+  const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+  char* b = digits_before(end, magnitude);
+  if (v < 0) *--b = '-';
+  if (w < 0 || w > static_cast<int>(sizeof buf)) {
+    right(s, std::string_view(b, static_cast<std::size_t>(end - b)), w);
+    return;
+  }
+  if (end - b > w) {
+    stars(s, w);
+    return;
+  }
+  while (end - b < w) *--b = ' ';
+  s.append(b, static_cast<std::size_t>(end - b));
 }
 
 void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
@@ -128,6 +204,7 @@ void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
 void put_f(std::string& s, float v, int w, int d) {
   if (put_special(s, v, w)) return;
   d = columns(d);
+  if (put_f_short(s, v, w, d)) return;
   // The digits go into a buffer on the stack (on the heap only for very many decimals),
   // one place kept in front for the sign: results files write millions of these fields.
   char local[96];

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -23,7 +24,11 @@ struct Unit {
   std::ostream* out = nullptr;
   std::unique_ptr<std::ifstream> ifile;
   std::unique_ptr<std::ofstream> ofile;
+  // The buffer of a file: for one read, the stream's; for one written, the lines that have
+  // not gone to the file yet (pending bytes of it), kept here rather than in the stream's
+  // buffer, whose general way with every line costs more than the line itself.
   std::unique_ptr<char[]> buffer;
+  std::size_t pending = 0;
   void (*finish)() = nullptr;  // last action of a stop
   void (*failed)() = nullptr;  // report of a failed write, before the next console question
   bool at_start = false;        // nothing read yet from the file
@@ -39,6 +44,7 @@ struct Table {
     Unit& x = units[static_cast<std::size_t>(u)];
     return (x.in || x.out) ? &x : nullptr;
   }
+  ~Table();
   Unit& slot(int u) {
     if (u < 0 || u > 9999) throw std::logic_error("unit number out of range: " + std::to_string(u));
     if (static_cast<std::size_t>(u) >= units.size()) units.resize(static_cast<std::size_t>(u) + 1);
@@ -46,10 +52,11 @@ struct Table {
   }
 };
 
-Table& table() {
-  static Table t;
-  return t;
-}
+// Set up before anything runs (no guard on every line written); its end sends on what a
+// file left open still holds.
+constinit Table the_table;
+
+Table& table() { return the_table; }
 
 // A file whose buffered lines could not be written is reported once, before the question
 // that follows; the report may itself ask (its pause), so it is dropped before it runs.
@@ -62,6 +69,25 @@ void report_write_failures() {
       report();
     }
   }
+}
+
+// Sends the pending lines of a file written to it; a short write marks the stream failed.
+void drain(Unit& x) {
+  if (x.pending == 0) return;
+  const auto n = static_cast<std::streamsize>(x.pending);
+  x.pending = 0;
+  if (x.out->rdbuf()->sputn(x.buffer.get(), n) != n) x.out->setstate(std::ios::badbit);
+}
+
+Table::~Table() {
+  for (Unit& x : units)
+    if (x.ofile) drain(x);
+}
+
+// Sends the pending lines and then everything the stream holds.
+void flush_unit(Unit& x) {
+  if (x.ofile) drain(x);
+  x.out->flush();
 }
 
 std::ostream& out_stream(int u) {
@@ -83,7 +109,7 @@ bool open_output(int u, const std::string& path, bool exclusive) {
   Unit& x = table().slot(u);
   x.buffer = std::make_unique<char[]>(file_buffer_size);
   x.ofile = std::make_unique<std::ofstream>();
-  x.ofile->rdbuf()->pubsetbuf(x.buffer.get(), file_buffer_size);
+  x.ofile->rdbuf()->pubsetbuf(nullptr, 0);  // the lines wait in the unit's buffer
   x.ofile->open(path, std::ios::out | std::ios::trunc);
   if (!x.ofile->is_open()) {
     x = Unit{};
@@ -133,7 +159,7 @@ bool close(int u) {
   if (!x) return true;
   bool ok = true;
   if (x->ofile) {
-    x->ofile->flush();
+    flush_unit(*x);
     x->ofile->close();
     ok = !x->ofile->fail();
   }
@@ -147,7 +173,7 @@ bool is_open(int u) { return u == console_in || u == console_out || table().find
 void flush(int u) {
   if (u == console_in || u == console_out) return;
   Unit* x = table().find(u);
-  if (x && x->out) x->out->flush();
+  if (x && x->out) flush_unit(*x);
 }
 
 bool write_failed(int u) {
@@ -156,13 +182,26 @@ bool write_failed(int u) {
   return x && x->out && x->out->fail();
 }
 
-void write_line(int u, std::string_view text) {
+bool write_line(int u, std::string_view text) {
+  Unit* x = u == console_out ? nullptr : table().find(u);
+  if (x && x->ofile) {
+    // A file written: into the unit's buffer, which goes to the file when full.
+    const std::size_t n = text.size() + 1;
+    if (x->pending + n > file_buffer_size) drain(*x);
+    if (n <= file_buffer_size) {
+      char* end = std::copy(text.begin(), text.end(), x->buffer.get() + x->pending);
+      *end = '\n';
+      x->pending += n;
+      return !x->out->fail();
+    }
+  }
   std::ostream& os = out_stream(u);
   // Straight into the stream's buffer: a results file takes a line per record.
   std::streambuf* sb = os.rdbuf();
   auto n = static_cast<std::streamsize>(text.size());
   if (sb->sputn(text.data(), n) != n || sb->sputc('\n') == std::char_traits<char>::eof())
     os.setstate(std::ios::badbit);
+  return !os.fail();
 }
 
 bool read_line(int u, std::string& line) {
@@ -193,7 +232,7 @@ bool read_line(int u, std::string& line) {
 void flush_all() {
   table().console_out_stream->flush();
   for (Unit& x : table().units)
-    if (x.out) x.out->flush();
+    if (x.out) flush_unit(x);
 }
 
 void before_question() {

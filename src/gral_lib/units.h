@@ -31,8 +31,9 @@ void flush(int u);
 // True when a write or a flush of file unit u has failed (a full disk, a file-size limit).
 bool write_failed(int u);
 
-// Writes one line (the text and a line end) on unit u.
-void write_line(int u, std::string_view text);
+// Writes one line (the text and a line end) on unit u. False when the unit has failed a
+// write (as write_failed tells), so that a caller writing line by line learns of it at once.
+bool write_line(int u, std::string_view text);
 // Reads one line from unit u without its line end (nor a trailing carriage return); a
 // UTF-8 byte-order mark that begins a file is not part of its first line.
 // Reading from the console first flushes every output unit, so nothing written is lost.

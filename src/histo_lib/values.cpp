@@ -8,6 +8,7 @@
 #include "histo_lib/setters.h"
 #include "histo_lib/store.h"
 #include "math_lib/angles.h"
+#include "plt_lib/draw.h"
 #include "plt_lib/linefill.h"
 
 namespace {
@@ -114,28 +115,33 @@ void draw_bin_cells(const float* x, const float* n, int nbin, const RoseFlags& f
   }
 }
 
-// Style 12: one unit cell per datum, stacked from the base. A rose turns the angles of a
-// bin's corners once, which places them as rose_to_xy would.
+// The corners of a stack of cells at count 0 and their steps per count.
+struct CellStack {
+  float x[4], y[4], dx[4], dy[4];
+};
+
+// Style 12: one unit cell per datum, stacked from the base: cell k of a bin runs from
+// count k - 1 to k, and a bin's cells are drawn as one stack. On a rose the corners lie at
+// those radii along the bin's two edges, whose angles are turned once per bin, which places
+// them as rose_to_xy would.
+CellStack bin_stack(const float* x, int i, int type, const RoseFlags& f) {
+  if (!f.rose) return {{x[i], x[i], x[i + 1], x[i + 1]}, {}, {}, {1.0f, 1.0f, 1.0f, 1.0f}};
+  const float t1 = rad(rose_turned(x[i], type)), t2 = rad(rose_turned(x[i + 1], type));
+  const float c1 = std::cos(t1), s1 = std::sin(t1), c2 = std::cos(t2), s2 = std::sin(t2);
+  return {{}, {}, {c1, c1, c2, c2}, {s1, s1, s2, s2}};
+}
+
 void draw_data_cells(int nb, const float* x, int nbin, int type, const RoseFlags& f) {
   begin_curve(5);
   for (int i = 0; i < nbin; ++i) {
     const int count = blkhst8.NYCTHST0[nb - 1][i];
     if (count < 1) continue;
-    const float a[5] = {x[i], x[i], x[i + 1], x[i + 1], x[i]};
-    float t[5];
-    for (int p = 0; p < 5; ++p) t[p] = rad(rose_turned(a[p], type));
-    for (int k = 1; k <= count; ++k) {
-      const float top = static_cast<float>(k), base = static_cast<float>(k - 1);
-      const float r[5] = {base, top, top, base, base};
-      ptblock.IP = 1;
-      for (int p = 0; p < 5; ++p) {
-        if (f.rose)
-          put(r[p] * std::cos(t[p]), r[p] * std::sin(t[p]));
-        else
-          put(a[p], r[p]);
-      }
-      draw_curve(ptblock.NP, f.swap, true);
-    }
+    const CellStack s = bin_stack(x, i, type, f);
+    if (f.swap)
+      uscellstack(s.y, s.x, s.dy, s.dx, count);
+    else
+      uscellstack(s.x, s.y, s.dx, s.dy, count);
+    ptblock.IP = 6;  // as after the five points of a cell
   }
 }
 

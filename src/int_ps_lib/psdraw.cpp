@@ -1,6 +1,10 @@
 #include "int_ps_lib/psdraw.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 
@@ -22,23 +26,34 @@ constexpr std::string_view version = " 9.0", date = "2024-05-26";
 
 void out(std::string_view text) { unit::write_line(iocom.iuout, text); }
 
-// Brings one coordinate within the limit. A value that is not a number has no side, so
-// it goes to the upper limit.
+// One coordinate brought within the limit. A value that is not a number has no side, so
+// it goes to the upper limit. clamp() also says so.
+float clamped_silently(float v) {
+  if (v > coordinate_limit || std::isnan(v)) return coordinate_limit;
+  return v < -coordinate_limit ? -coordinate_limit : v;
+}
+
 void clamp(float& v, std::string_view routine, char axis) {
-  bool high = v > coordinate_limit || std::isnan(v);
-  bool low = v < -coordinate_limit;
-  if (!high && !low) return;
+  const float c = clamped_silently(v);
+  if (c == v) return;
+  const bool high = c > 0.0f;
   std::string a(1, axis);
   warninghead(routine, version, date);
   out(Line().x().a(a + " in meters =").x().e(v * metres_per_point, 10, 3));
-  v = high ? coordinate_limit : -coordinate_limit;
+  v = c;
   out(Line().x().a("==> reset to " + a + (high ? "max =" : "min =")).x().e(v * metres_per_point, 10, 3));
   warningtail00();
 }
 
-void clamp_point(float& x, float& y, std::string_view routine) {
+bool within(float v) { return clamped_silently(v) == v; }
+
+void clamp_both(float& x, float& y, std::string_view routine) {
   clamp(x, routine, 'x');
   clamp(y, routine, 'y');
+}
+
+void clamp_point(float& x, float& y, std::string_view routine) {
+  if (!within(x) || !within(y)) clamp_both(x, y, routine);
 }
 
 // The width that real2charf1 gives a value of magnitude a with 2 decimals in 10
@@ -65,7 +80,8 @@ int coordinate_width(float a) {
 
 // A coordinate or width in the least width with 2 decimals (fewer when 10 characters
 // would not hold them), appended to s; a value that is not negative begins with a blank.
-void put_number(std::string& s, float v) {
+// put_number below gives the same text.
+void put_new_number(std::string& s, float v) {
   if (int m = coordinate_width(std::fabs(v)); m > 0) {
     put_f(s, v, m, 2);
     return;
@@ -76,22 +92,171 @@ void put_number(std::string& s, float v) {
   s.append(t, 0, static_cast<std::size_t>(m));
 }
 
+// The text of the path being drawn, built in place and written at once: a plot file holds
+// millions of short paths. Its lines are parted by line ends; a path too long for the room
+// is written line by line as far as it goes.
+class PathText {
+ public:
+  void clear() { size_ = 0; }
+  // Begins a line of up to max_line characters.
+  void new_line() {
+    if (size_ + max_line + 1 > sizeof text_) write();
+    if (size_ != 0) text_[size_++] = '\n';
+  }
+  void add(std::string_view t) {
+    std::memcpy(text_ + size_, t.data(), t.size());
+    size_ += t.size();
+  }
+  // Adds the first n characters of a text of 16, copied whole (there is room for them).
+  void add16(const char (&t)[16], std::size_t n) {
+    std::memcpy(text_ + size_, t, 16);
+    size_ += n;
+  }
+  // Writes the lines into the plot file and begins again.
+  void write() {
+    pswrite(std::string_view(text_, size_));
+    size_ = 0;
+  }
+  static constexpr std::size_t max_line = 64;
+
+ private:
+  char text_[16384];
+  std::size_t size_ = 0;
+};
+PathText path_text;
+
+// The texts of the last two x or y coordinates written, the latest first: coordinates
+// repeat (the edges of a core on every trace, the place of an axis on every one of its tics).
+struct KeptNumbers {
+  struct Text {
+    std::uint32_t bits = 0;
+    unsigned char size = 0;  // 0 while empty
+    char text[16] = {};
+  } latest, before;
+};
+KeptNumbers kept_x, kept_y;
+
+// put_new_number into the path text, from the texts kept when the number is one of them.
+void put_number(float v, KeptNumbers& kept) {
+  const auto bits = std::bit_cast<std::uint32_t>(v);
+  if (kept.latest.size != 0 && kept.latest.bits == bits) {
+    path_text.add16(kept.latest.text, kept.latest.size);
+    return;
+  }
+  if (kept.before.size != 0 && kept.before.bits == bits) {
+    std::swap(kept.latest, kept.before);
+    path_text.add16(kept.latest.text, kept.latest.size);
+    return;
+  }
+  static std::string s;
+  s.clear();
+  put_new_number(s, v);
+  path_text.add(s);
+  if (s.size() >= sizeof kept.latest.text) return;
+  kept.before = kept.latest;
+  kept.latest.bits = bits;
+  kept.latest.size = static_cast<unsigned char>(s.size());
+  s.copy(kept.latest.text, s.size());
+}
+
 std::string number_text(float v) {
   std::string s;
-  put_number(s, v);
+  put_new_number(s, v);
   return s;
 }
 
-// The line "x y op", built in one buffer kept from line to line: valid until the next call.
-std::string_view point_line(float x, float y, std::string_view op) {
+// Adds the line "x y op" to the path text.
+void put_point(float x, float y, std::string_view op) {
+  path_text.new_line();
+  put_number(x, kept_x);
+  path_text.add(" ");
+  put_number(y, kept_y);
+  path_text.add(op);
+}
+
+// Moves to a point, clamped: the lines of psmoveto in mode 1 (a path begins), collected.
+void begin_path(float& x, float& y) {
+  clamp_point(x, y, "psmoveto");
+  if (psparams_90.LPATHOPEN == 1) psstrokepath();
+  path_text.clear();
+  path_text.add("newpath");
+  put_point(x, y, " moveto");
+  psparams_90.LPATHOPEN = 1;
+}
+
+// Draws to a point, clamped: the line of pslineto, collected.
+void add_lineto(float& x, float& y) {
+  clamp_point(x, y, "pslineto");
+  put_point(x, y, " lineto");
+}
+
+// Adds the stroke of the path (its colour first when it must be sent) and writes it all.
+void stroke_and_write() {
+  if (const std::string_view stroke = psstroketext(); !stroke.empty()) {
+    path_text.new_line();
+    path_text.add(stroke);
+  }
+  path_text.write();
+}
+
+// What fills a polygon of the fill style: its fill colour, or grey when the plot has no
+// colours or the colour number none. The colour lives only between gsave and grestore, so
+// the last colour sent stays valid.
+std::string fill_text() {
+  if (plt2blk.ICOLORPLOT != 0 && plt2blk.IFILLCOLOR >= 0 && plt2blk.IFILLCOLOR <= max_color_number)
+    return pscolortext(plt2blk.IFILLCOLOR) + "setrgbcolor fill";
+  return " 0.500 setgray fill";
+}
+
+// A stack of cells: corner p of cell k (from 0) is (x[p] + (c dx[p]) sx, y[p] + (c dy[p]) sy),
+// c the number of steps to it: k for the lower corners 0 and 3, k + 1 for the upper ones.
+struct Cells {
+  const float *x, *y, *dx, *dy;
+  float sx, sy;
+};
+constexpr int lift[4] = {0, 1, 1, 0};
+
+// A coordinate of corner p of cell k, computed as the plot file's loop computes it, in the
+// order in which the user-to-device map computes a polygon's corner.
+float corner(float base, float step, float scale, int k, int p) {
+  return base + static_cast<float>(k + lift[p]) * step * scale;
+}
+
+bool cell_within(const Cells& c, int k) {
+  for (int p = 0; p < 4; ++p)
+    if (!within(corner(c.x[p], c.dx[p], c.sx, k, p)) || !within(corner(c.y[p], c.dy[p], c.sy, k, p))) return false;
+  return true;
+}
+
+// A number of the loop, with all the digits a float holds: they are multiplied and added
+// up there before the corners are rounded to the 2 decimals a polygon is written with.
+void put_loop_number(std::string& s, float v) {
+  s += ' ';
+  put_es(s, v, 15, 8);
+}
+
+// Cells first .. first + m - 1 of a stack within the limits, by the prologue's cellstack:
+// a line per corner (its base and step), then the scales, the first cell, the number of
+// cells and the fill. Within the limits every step that moves a corner is bounded; one that
+// never moves it (a single first cell) is written as 0, whatever it is.
+void cell_loop(const Cells& c, int first, int m) {
+  psrgbcolor(1);
   static std::string s;
+  for (int p = 0; p < 4; ++p) {
+    const bool moves = first + lift[p] > 0 || m > 1;
+    s.clear();
+    put_loop_number(s, c.x[p]);
+    put_loop_number(s, c.y[p]);
+    put_loop_number(s, moves ? c.dx[p] : 0.0f);
+    put_loop_number(s, moves ? c.dy[p] : 0.0f);
+    pswrite(s);
+  }
   s.clear();
-  put_number(s, x);
-  s += ' ';
-  put_number(s, y);
-  s += ' ';
-  s += op;
-  return s;
+  put_loop_number(s, c.sx);
+  put_loop_number(s, c.sy);
+  s += ' ' + std::to_string(first) + ' ' + std::to_string(m);
+  s += " {" + (plt2blk.IFILLSTYLE != 0 ? fill_text() : std::string()) + "} cellstack";
+  pswrite(s);
 }
 
 // A text between parentheses, with the characters that PostScript strings treat
@@ -118,6 +283,7 @@ std::string string_literal(std::string_view text) {
 // An angle in "f7.2"; one too wide for the field (or whose opposite is) is first reduced
 // modulo 360, which turns the text the same way.
 float writable_angle(float a) {
+  if (a == 0.0f) return a;  // most texts
   std::string s;
   put_f(s, a, 7, 2);
   put_f(s, -a, 7, 2);
@@ -143,14 +309,17 @@ std::string font_name() {
 }  // namespace
 
 void psmoveto(float& x, float& y, int mode) {
+  if (mode == 1) {
+    begin_path(x, y);
+    path_text.write();
+    return;
+  }
   clamp_point(x, y, "psmoveto");
   psstrokepath();
   if (mode == 0) {
-    pswrite(point_line(x, y, "moveto"));
-  } else if (mode == 1) {
-    pswrite("newpath");
-    pswrite(point_line(x, y, "moveto"));
-    psparams_90.LPATHOPEN = 1;
+    path_text.clear();
+    put_point(x, y, " moveto");
+    path_text.write();
   }
 }
 
@@ -163,35 +332,75 @@ void pslineto(float x[], float y[], int n) {
   }
   for (int i = 0; i < n; ++i) {
     clamp_point(x[i], y[i], "pslineto");
-    pswrite(point_line(x[i], y[i], "lineto"));
+    path_text.clear();
+    put_point(x[i], y[i], " lineto");
+    path_text.write();
   }
 }
 
 void deline(float x[], float y[], int n) {
   if (n < 1) return;
-  psmoveto(x[0], y[0], 1);
-  if (n == 1)
-    pslineto(x, y, 1);
-  else
-    pslineto(x + 1, y + 1, n - 1);
-  psstrokepath();
+  begin_path(x[0], y[0]);
+  if (n == 1) add_lineto(x[0], y[0]);
+  for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
+  stroke_and_write();
 }
 
 void depolygon(float x[], float y[], int n) {
   if (n < 1) return;
-  psmoveto(x[0], y[0], 1);
-  if (n > 1) pslineto(x + 1, y + 1, n - 1);
+  begin_path(x[0], y[0]);
+  for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
   if (plt2blk.IFILLSTYLE != 0) {
-    pswrite("closepath gsave");
-    // The fill colour lives only between gsave and grestore, so the last colour sent stays valid.
-    if (plt2blk.ICOLORPLOT != 0 && plt2blk.IFILLCOLOR >= 0 && plt2blk.IFILLCOLOR <= max_color_number)
-      pswrite(pscolortext(plt2blk.IFILLCOLOR) + "setrgbcolor fill grestore");
-    else
-      pswrite(" 0.500 setgray fill grestore");
+    path_text.new_line();
+    path_text.add("closepath gsave");
+    path_text.new_line();
+    path_text.add(fill_text() + " grestore");
   } else {
-    pswrite("closepath");
+    path_text.new_line();
+    path_text.add("closepath");
   }
+  stroke_and_write();
+}
+
+void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
+                 int n) {
+  if (n < 1) return;
+  const Cells c{x, y, dx, dy, sx, sy};
   psstrokepath();
+  // Within the limits at both ends of the stack, every cell is: each corner moves in a line.
+  if (cell_within(c, 0) && cell_within(c, n - 1)) {
+    cell_loop(c, 0, n);
+    return;
+  }
+  // The cells within the limits (one run of them) still loop; each other one is clamped and
+  // drawn as a polygon of its own, unless it clamps to the very polygon drawn just before
+  // it: painting that again changes nothing, and a stack running off to the limit would
+  // otherwise repeat it, and its warnings, for every cell.
+  float last[8] = {};
+  bool repeats = false;
+  for (int k = 0; k < n;) {
+    if (cell_within(c, k)) {
+      int m = 1;
+      while (k + m < n && cell_within(c, k + m)) ++m;
+      cell_loop(c, k, m);
+      k += m;
+      repeats = false;
+      continue;
+    }
+    float px[5], py[5], clamped[8];
+    for (int p = 0; p < 4; ++p) {
+      px[p] = corner(x[p], dx[p], sx, k, p);
+      py[p] = corner(y[p], dy[p], sy, k, p);
+      clamped[2 * p] = clamped_silently(px[p]);
+      clamped[2 * p + 1] = clamped_silently(py[p]);
+    }
+    px[4] = px[0];
+    py[4] = py[0];
+    if (!repeats || !std::equal(clamped, clamped + 8, last)) depolygon(px, py, 5);
+    std::copy(clamped, clamped + 8, last);
+    repeats = true;
+    ++k;
+  }
 }
 
 void detext2(float x, float y, std::string_view text) {

@@ -14,6 +14,13 @@ void deline(float x[], float y[], int n);
 // Draws the closed polygon of n points, filled or hollow by the fill style, and strokes
 // its outline.
 void depolygon(float x[], float y[], int n);
+// Draws n stacked cells, cell k (k = 0..n-1) the closed polygon through the corners
+// (x[p] + (c dx[p]) sx, y[p] + (c dy[p]) sy), p = 0..3, and back to the first, c = k for
+// corners 0 and 3 and k + 1 for corners 1 and 2: each filled and outlined as depolygon draws
+// it, in that order, by one loop of the plot file. A cell with a corner beyond the limits is
+// drawn by depolygon, clamped.
+void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
+                 int n);
 // Draws a text at (x, y) by the justification code, angle, height, font and text colour.
 void detext2(float x, float y, std::string_view text);
 // Sets the line width, w in points.

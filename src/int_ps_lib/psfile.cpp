@@ -63,6 +63,25 @@ std::string page_line(int page, int w) {
   return line.str();
 }
 
+// The loop that draws a stack of cells (decellstack): cell k = first .. first + n - 1 is
+// the polygon through the four corners x y + (c dx dy) scaled by sx sy (c = k for the first
+// and the last corner, k + 1 for the two others) and back to the first, filled by the
+// procedure given (between gsave and grestore) and outlined. Each coordinate is rounded to
+// 2 decimals the way a polygon's are written, a tie to even: its whole part is split off
+// first, so that no digit is lost in single precision.
+constexpr std::string_view cellstack_definition[] = {
+    "/cellround { dup truncate dup 3 1 roll sub 100 mul dup round dup 3 -1 roll sub 0.5 eq",
+    " { dup 2 div dup truncate ne { 1 sub } if } if exch 100 mul add 100 div } bind def",
+    "% x1 y1 dx1 dy1 ... x4 y4 dx4 dy4 sx sy first n {fill} cellstack",
+    "/cellstack { 10 dict begin /paint exch def /n exch def /first exch def /sy exch def /sx exch def",
+    " 16 array astore /c exch def",
+    " first 1 first n add 1 sub { /k exch def newpath 0 1 3 { /p exch def /i p 4 mul def",
+    "  /m k [0 1 1 0] p get add def",
+    "  c i get m c i 2 add get mul sx mul add cellround c i 1 add get m c i 3 add get mul sy mul add cellround",
+    "  p 0 eq { 2 copy moveto } { lineto } ifelse } for",
+    " lineto closepath gsave paint grestore stroke } for end } bind def",
+};
+
 std::size_t format_slot() { return static_cast<std::size_t>(psparams_90.IPAGEFMT - 1); }
 
 // The name the plot file was opened with, for a report when it cannot be written whole.
@@ -146,8 +165,26 @@ void prologue() {
   if (psparams_90.IPAGEFMT >= 3) pswrite(Line().i(lo, 4).x().i(0, 4).x().a("translate 90 rotate"));
   psforgetcolor();
   psrgbcolor(-1);
+  for (std::string_view line : cellstack_definition) pswrite(line);
   pswrite("% Ready to go");
   pswrite(page_line(psparams_90.IPAGE, 4));
+}
+
+// The colour number that psrgbcolor(mode) sends, or -1 when it sends none.
+int color_to_send(int mode) {
+  if (plt2blk.ICOLORPLOT == 0) return -1;
+  int c;
+  switch (mode) {
+    case -1: c = 1; break;
+    case 0: c = plt2blk.LASTCOLOR; break;
+    case 1: c = plt2blk.LINECOLOR; break;
+    case 2: c = plt2blk.IFILLCOLOR; break;
+    case 3: c = plt2blk.ITEXTCOLOR; break;
+    default: return -1;
+  }
+  if (mode >= 1 && c == plt2blk.LASTCOLOR) return -1;
+  if (c < 0 || c > max_color_number) return -1;
+  return c;
 }
 
 void report_plot_write_failure() { write_checked(psparams_90.IUNITPS, "PostScript plot", plot_file_name); }
@@ -170,11 +207,10 @@ void end_plot_file() {
 void pswrite(std::string_view line) {
   const int u = psparams_90.IUNITPS;
   if (!unit::is_open(u)) return;
-  unit::write_line(u, line);
   // A full disk shows when the file's buffer is written: it is reported then (or before the
   // next question, whichever comes first), the file is closed and the drawing goes on
   // without it.
-  report_plot_write_failure();
+  if (!unit::write_line(u, line)) report_plot_write_failure();
 }
 
 std::string pscolortext(int c) {
@@ -190,27 +226,25 @@ std::string pscolortext(int c) {
 void psforgetcolor() { plt2blk.LASTCOLOR = -1; }
 
 void psrgbcolor(int mode) {
-  if (plt2blk.ICOLORPLOT == 0) return;
-  int c;
-  switch (mode) {
-    case -1: c = 1; break;
-    case 0: c = plt2blk.LASTCOLOR; break;
-    case 1: c = plt2blk.LINECOLOR; break;
-    case 2: c = plt2blk.IFILLCOLOR; break;
-    case 3: c = plt2blk.ITEXTCOLOR; break;
-    default: return;
-  }
-  if (mode >= 1 && c == plt2blk.LASTCOLOR) return;
-  if (c < 0 || c > max_color_number) return;
+  const int c = color_to_send(mode);
+  if (c < 0) return;
   pswrite(pscolortext(c) + "setrgbcolor");
   plt2blk.LASTCOLOR = c;
 }
 
-void psstrokepath() {
-  if (psparams_90.LPATHOPEN != 1) return;
-  psrgbcolor(1);
-  pswrite("stroke");
+std::string_view psstroketext() {
+  if (psparams_90.LPATHOPEN != 1) return {};
   psparams_90.LPATHOPEN = 0;
+  const int c = color_to_send(1);
+  if (c < 0) return "stroke";
+  plt2blk.LASTCOLOR = c;
+  static std::string text;
+  text = pscolortext(c) + "setrgbcolor\nstroke";
+  return text;
+}
+
+void psstrokepath() {
+  if (const std::string_view text = psstroketext(); !text.empty()) pswrite(text);
 }
 
 void intplinit(std::string& cfile, int mode) {

@@ -36,6 +36,9 @@ void intplend();
 
 // Strokes the open path, if any, in the line colour.
 void psstrokepath();
+// The same lines (parted by line ends) for a caller that writes them with its own; the path
+// counts as stroked. Empty when no path is open. Valid until the next call.
+std::string_view psstroketext();
 // Writes a colour line by colour mode: -1 colour 1 always, 0 the last colour again,
 // 1 line, 2 fill, 3 text colour when it differs from the last colour sent. Nothing in a
 // black-and-white plot.
@@ -43,7 +46,8 @@ void psrgbcolor(int mode);
 // Forgets the last colour sent, so that the next colour request writes its line. Called
 // whenever the colour table changes while a plot file is open.
 void psforgetcolor();
-// Writes one line into the plot file; discarded when no plot file could be opened.
+// Writes one line into the plot file (or several, parted by line ends); discarded when no
+// plot file could be opened.
 void pswrite(std::string_view line);
 // The three colour texts of colour number c, each "f6.3" and a blank: "R G B ".
 std::string pscolortext(int c);

@@ -25,6 +25,11 @@ void cmline(const float x[], const float y[], int n);
 void usline(const float x[], const float y[], int n);
 // Polygon of n vertices in user units (fill and outline by the current attributes).
 void uspolygon(const float x[], const float y[], int n);
+// Stack of n cells in user units: cell k (k = 1..n) the polygon through the corners
+// (x[p] + c dx[p], y[p] + c dy[p]), p = 0..3, and back to the first, c = k - 1 for corners
+// 0 and 3 and k for corners 1 and 2; each filled and outlined as uspolygon draws it, by one
+// loop in the plot file.
+void uscellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], int n);
 // Text with its anchor point in centimetres.
 void cmtext2(float xcm, float ycm, std::string_view text);
 // Text with its anchor point in user units.
