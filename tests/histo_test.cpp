@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -130,6 +131,31 @@ TEST_F(Histo, AddSortsValuesWithSinglePrecisionTolerances) {
   EXPECT_TRUE(take_output().empty());
   add(2, std::nextafter(360.0f, 400.0f));
   EXPECT_EQ(blkhst8.NREJHST0[1], 1);
+}
+
+// Every inner edge, and the floats on either side of it, on binnings whose running sums
+// round: each value goes to the bin that the stored edges give, the one after the last
+// inner edge at or below it.
+TEST_F(Histo, AddFindsTheBinOfValuesOnAndNextToEveryEdge) {
+  struct Range {
+    float xmin, xmax;
+    int nbin;
+  };
+  use(1);
+  for (const Range& r : {Range{0, 90, 18}, Range{0, 360, 72}, Range{0, 1, 7}, Range{-3.3f, 17.9f, 173}}) {
+    SCOPED_TRACE(r.nbin);
+    binning(1, r.xmin, r.xmax, r.nbin);
+    const float* edges = blkhst8.XBNDHST0[0];
+    for (int k = 1; k < r.nbin; ++k) {
+      for (float v : {std::nextafter(edges[k], -1e9f), edges[k], std::nextafter(edges[k], 1e9f)}) {
+        hstclear(1);
+        add(1, v);
+        const int bin = static_cast<int>(std::upper_bound(edges + 1, edges + r.nbin, v) - edges);
+        EXPECT_EQ(count(1, bin), 1) << v;
+      }
+    }
+  }
+  EXPECT_TRUE(take_output().empty());
 }
 
 TEST_F(Histo, SharedAxisKeepsCountsApartAndClearKeepsBinsAboveTheBinning) {

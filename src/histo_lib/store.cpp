@@ -67,17 +67,21 @@ void report_outside(const OutsideReport& r, int nb, float edge, float v) {
     warningtail00();
 }
 
-// The first of the n rising values from first that lies above v (first + n when none does),
-// as std::upper_bound finds it, but choosing each half without a branch: a run's values
-// fall anywhere, and a branch on them would be mispredicted half the time.
-const float* first_above(const float* first, std::size_t n, float v) {
-  if (n == 0) return first;
-  while (n > 1) {
-    const std::size_t half = n / 2;
-    first = v < first[half] ? first : first + half;
-    n -= half;
-  }
-  return first + (v < *first ? 0 : 1);
+// The bin (from 0) of v among the inner edges 1 .. nbin - 1 of the rising edges: the number
+// of them at or below v, as a search of them finds it (nbin - 1 also for a v that is not a
+// number). The edges, a running sum of the bin width, lie about evenly: the bin that the
+// width gives is a first guess, moved to the stored edges themselves, whose rounding it
+// cannot foresee. A run's values fall anywhere; this finds each in a step or two.
+int inner_bin(const float* edges, int nbin, float v) {
+  const float t = (v - edges[0]) * (static_cast<float>(nbin) / (edges[nbin] - edges[0]));
+  int bin = 0;
+  if (t >= static_cast<float>(nbin - 1))
+    bin = nbin - 1;
+  else if (t > 0.0f)
+    bin = static_cast<int>(t);
+  while (bin < nbin - 1 && !(v < edges[bin + 1])) ++bin;
+  while (bin > 0 && v < edges[bin]) --bin;
+  return bin;
 }
 
 }  // namespace
@@ -124,21 +128,16 @@ void hstadd(const float vals[], int n, int nb) {
       bin = 0;
     } else {
       // The first edge above v closes its bin; a value on an inner edge opens the next bin.
-      // The inner edges, a running sum of the bin width, rise: a binary search finds the
-      // first of them above v. The last edge is the maximum itself, which the rounding of
-      // that sum may have passed, so it is looked at on its own.
-      const float* above = first_above(edges + 1, static_cast<std::size_t>(nbin - 1), v);
-      if (above == edges + nbin && !(edges[nbin] > v)) ++above;
-      if (above != edges + nbin + 1) {
-        bin = static_cast<int>(above - edges) - 1;
-      } else {
+      // The last edge is the maximum itself, which the rounding of the running sum of the
+      // inner edges may have passed, so it is looked at on its own.
+      bin = inner_bin(edges, nbin, v);
+      if (bin == nbin - 1 && !(edges[nbin] > v)) {
         if (!(v <= high_reject)) {  // also a value that is not a number
           report_outside(high_rejection, nb, high, v);
           blkhst8.NREJHST0[i] += 1;
           continue;
         }
         if (v > high_warn) report_outside(high_warning, nb, high, v);
-        bin = nbin - 1;
       }
     }
     blkhst8.NYCTHST0[i][bin] += 1;
