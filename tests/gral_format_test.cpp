@@ -84,6 +84,25 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(F(1.5f, 3000, 2) + F(0.5f, 1100, 5000), std::string(1020, ' ') + "1.50" + std::string(1024, '*'));
 }
 
+// The quick way into a character buffer gives what put_f appends, also at the edges of
+// the fields it takes (up to 16 columns, 2 decimals, values below 1e7) and beyond them.
+TEST(Formatter, FixedPointIntoABufferAsAppended) {
+  const float values[] = {0.0f,     -0.0f,   0.004f,   -0.005f,  0.005f,   0.015f,  0.125f,  0.375f,   -0.5f,
+                          9.995f,   9.996f,  99.995f,  368.55f,  -419.58f, 2.5f,    3.5f,    1234.5f,  65535.99f,
+                          99999.0f, 1.0e6f,  -9999999.0f, 1.0e7f, 3.0e9f,  1.0e20f, std::numeric_limits<float>::quiet_NaN(),
+                          -std::numeric_limits<float>::infinity()};
+  for (float v : values) {
+    for (int d = -1; d <= 3; ++d) {
+      for (int w = 0; w <= 18; ++w) {
+        const std::string appended = F(v, w, d);
+        std::string written(appended.size(), '?');
+        put_f(written.data(), v, w, d);
+        EXPECT_EQ(written, appended) << v << " f" << w << "." << d;
+      }
+    }
+  }
+}
+
 TEST(FreeFormat, SeparatorsQuotesAndSlash) {
   int i = 0;
   float r = 0;

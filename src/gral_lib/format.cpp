@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -167,6 +168,45 @@ bool put_f_short(std::string& s, float v, int w, int d) {
   return true;
 }
 
+// fW.D of a value below 1e7 with up to 2 decimals in a field of up to 16 columns, as put_f
+// would write it, straight into out: the coordinates and widths of a plot file, millions
+// of them. False for any other field.
+bool put_f_small(char* out, float v, int w, int d) {
+  const float a = std::fabs(v);
+  if (d < 0 || d > 2 || !(a < 1.0e7f) || w < 0 || w > 16) return false;
+  static constexpr double scale[] = {1e0, 1e1, 1e2};
+  const double x = static_cast<double>(a) * scale[d];  // exact
+  auto n = static_cast<std::uint32_t>(x);
+  const double rest = x - static_cast<double>(n);
+  if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) ++n;  // the nearest integer, a tie to even
+  const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign
+  std::uint32_t whole = n;
+  for (int k = 0; k < d; ++k) whole /= 10;
+  int before = 1;  // digits before the point
+  for (std::uint32_t p = 10; p <= whole; p *= 10) ++before;
+  // The zero before the point goes first when the field is short.
+  if (whole == 0 && minus + before + 1 + d > w) before = 0;
+  const int length = minus + before + 1 + d;
+  if (length > w) {
+    std::fill_n(out, w, '*');
+    return true;
+  }
+  char* b = out + w;  // the field from its end
+  if (d == 0) *--b = '.';
+  for (int k = 0; k < d; ++k) {
+    *--b = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  if (d > 0) *--b = '.';
+  for (int k = 0; k < before; ++k) {
+    *--b = static_cast<char>('0' + n % 10);
+    n /= 10;
+  }
+  if (minus) *--b = '-';
+  while (b != out) *--b = ' ';
+  return true;
+}
+
 }  // namespace
 
 void put_a(std::string& s, std::string_view text, int w) {
@@ -226,6 +266,13 @@ void put_f(std::string& s, float v, int w, int d) {
   if (e - b + minus > w && e - b > 1 && b[0] == '0' && b[1] == '.') ++b;
   if (minus) *--b = '-';
   right(s, std::string_view(b, static_cast<std::size_t>(e - b)), w);
+}
+
+void put_f(char* out, float v, int w, int d) {
+  if (put_f_small(out, v, w, d)) return;
+  std::string s;
+  put_f(s, v, w, d);
+  s.copy(out, s.size());
 }
 
 void put_e(std::string& s, float v, int w, int d) {

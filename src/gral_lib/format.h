@@ -16,6 +16,8 @@ void put_a(std::string& s, std::string_view text, int w);
 void put_i(std::string& s, long long v, int w);
 void put_l(std::string& s, bool v, int w);
 void put_f(std::string& s, float v, int w, int d);
+// fW.D of v into out, the w characters (w within 0 .. 1024) that put_f appends; quicker.
+void put_f(char* out, float v, int w, int d);
 void put_g(std::string& s, float v, int w, int d);
 void put_e(std::string& s, float v, int w, int d);
 void put_es(std::string& s, float v, int w, int d);

@@ -79,17 +79,17 @@ int coordinate_width(float a) {
 }
 
 // A coordinate or width in the least width with 2 decimals (fewer when 10 characters
-// would not hold them), appended to s; a value that is not negative begins with a blank.
-// put_number below gives the same text.
-void put_new_number(std::string& s, float v) {
-  if (int m = coordinate_width(std::fabs(v)); m > 0) {
-    put_f(s, v, m, 2);
-    return;
+// would not hold them) into text, and its length (at most 10); a value that is not
+// negative begins with a blank.
+std::size_t number_text(char (&text)[16], float v) {
+  if (const int m = coordinate_width(std::fabs(v)); m > 0) {
+    put_f(text, v, m, 2);
+    return static_cast<std::size_t>(m);
   }
   std::string t;
   int m = 0;
   real2charf1(t, m, 2, 10, v);
-  s.append(t, 0, static_cast<std::size_t>(m));
+  return t.copy(text, static_cast<std::size_t>(m));
 }
 
 // The text of the path being drawn, built in place and written at once: a plot file holds
@@ -125,44 +125,34 @@ class PathText {
 };
 PathText path_text;
 
-// The texts of the last two x or y coordinates written, the latest first: coordinates
-// repeat (the edges of a core on every trace, the place of an axis on every one of its tics).
+// The texts of the last two x or y coordinates written: coordinates repeat (the edges of a
+// core on every trace, the place of an axis on every one of its tics). A text is looked at
+// where it was made, never copied: a copy of text just written waits for the writing.
 struct KeptNumbers {
   struct Text {
+    char text[16] = {};
     std::uint32_t bits = 0;
     unsigned char size = 0;  // 0 while empty
-    char text[16] = {};
-  } latest, before;
+    bool holds(std::uint32_t b) const { return size != 0 && bits == b; }
+  } texts[2];
+  int latest = 0;  // texts[latest] is the latest, the other the one before
 };
 KeptNumbers kept_x, kept_y;
 
-// put_new_number into the path text, from the texts kept when the number is one of them.
+// number_text into the path text, from the texts kept when the number is one of them.
 void put_number(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
-  if (kept.latest.size != 0 && kept.latest.bits == bits) {
-    path_text.add16(kept.latest.text, kept.latest.size);
-    return;
+  if (!kept.texts[kept.latest].holds(bits)) {
+    // The one before becomes the latest, replaced by the new number unless it is that one.
+    kept.latest = 1 - kept.latest;
+    KeptNumbers::Text& t = kept.texts[kept.latest];
+    if (!t.holds(bits)) {
+      t.bits = bits;
+      t.size = static_cast<unsigned char>(number_text(t.text, v));
+    }
   }
-  if (kept.before.size != 0 && kept.before.bits == bits) {
-    std::swap(kept.latest, kept.before);
-    path_text.add16(kept.latest.text, kept.latest.size);
-    return;
-  }
-  static std::string s;
-  s.clear();
-  put_new_number(s, v);
-  path_text.add(s);
-  if (s.size() >= sizeof kept.latest.text) return;
-  kept.before = kept.latest;
-  kept.latest.bits = bits;
-  kept.latest.size = static_cast<unsigned char>(s.size());
-  s.copy(kept.latest.text, s.size());
-}
-
-std::string number_text(float v) {
-  std::string s;
-  put_new_number(s, v);
-  return s;
+  const KeptNumbers::Text& t = kept.texts[kept.latest];
+  path_text.add16(t.text, t.size);
 }
 
 // Adds the line "x y op" to the path text.
@@ -439,7 +429,9 @@ void intslinewidth(float w) {
   psstrokepath();
   if (!std::isfinite(w)) return;  // nothing sound to write; the width in force stays
   if (std::fabs(w) > coordinate_limit) w = std::copysign(coordinate_limit, w);
-  pswrite(number_text(w) + " setlinewidth");
+  char text[16];
+  const std::size_t n = number_text(text, w);
+  pswrite(std::string(text, n) + " setlinewidth");
 }
 
 void intstextfont(int ifont) {
