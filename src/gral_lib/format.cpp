@@ -175,33 +175,31 @@ bool put_f_small(char* out, float v, int w, int d) {
   const float a = std::fabs(v);
   if (d < 0 || d > 2 || !(a < 1.0e7f) || w < 0 || w > 16) return false;
   static constexpr double scale[] = {1e0, 1e1, 1e2};
+  static constexpr std::uint32_t unit[] = {1, 10, 100};
   const double x = static_cast<double>(a) * scale[d];  // exact
   auto n = static_cast<std::uint32_t>(x);
   const double rest = x - static_cast<double>(n);
   if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) ++n;  // the nearest integer, a tie to even
   const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign
-  std::uint32_t whole = n;
-  for (int k = 0; k < d; ++k) whole /= 10;
+  const std::uint32_t whole = n / unit[d], fraction = n % unit[d];
   int before = 1;  // digits before the point
   for (std::uint32_t p = 10; p <= whole; p *= 10) ++before;
   // The zero before the point goes first when the field is short.
   if (whole == 0 && minus + before + 1 + d > w) before = 0;
-  const int length = minus + before + 1 + d;
-  if (length > w) {
+  if (minus + before + 1 + d > w) {
     std::fill_n(out, w, '*');
     return true;
   }
   char* b = out + w;  // the field from its end
   if (d == 0) *--b = '.';
-  for (int k = 0; k < d; ++k) {
-    *--b = static_cast<char>('0' + n % 10);
-    n /= 10;
+  if (d == 2) {
+    *--b = digit_pairs[2 * fraction + 1];
+    *--b = digit_pairs[2 * fraction];
+  } else if (d == 1) {
+    *--b = static_cast<char>('0' + fraction);
   }
   if (d > 0) *--b = '.';
-  for (int k = 0; k < before; ++k) {
-    *--b = static_cast<char>('0' + n % 10);
-    n /= 10;
-  }
+  if (before > 0) b = digits_before(b, whole);
   if (minus) *--b = '-';
   while (b != out) *--b = ' ';
   return true;
