@@ -84,9 +84,10 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(F(1.5f, 3000, 2) + F(0.5f, 1100, 5000), std::string(1020, ' ') + "1.50" + std::string(1024, '*'));
 }
 
-// The quick way into a character buffer gives what put_f appends, also at the edges of
-// the fields it takes (up to 16 columns, 2 decimals, values below 1e7) and beyond them.
-TEST(Formatter, FixedPointIntoABufferAsAppended) {
+// The quick ways into a character buffer give what put_f and put_i append, also at the
+// edges of the fields they take (for fW.D up to 16 columns, 2 decimals, values below 1e7)
+// and beyond them.
+TEST(Formatter, FieldsIntoABufferAsAppended) {
   const float values[] = {0.0f,     -0.0f,   0.004f,   -0.005f,  0.005f,   0.015f,  0.125f,  0.375f,   -0.5f,
                           9.995f,   9.996f,  99.995f,  368.55f,  -419.58f, 2.5f,    3.5f,    1234.5f,  65535.99f,
                           99999.0f, 1.0e6f,  -9999999.0f, 1.0e7f, 3.0e9f,  1.0e20f, std::numeric_limits<float>::quiet_NaN(),
@@ -99,6 +100,14 @@ TEST(Formatter, FixedPointIntoABufferAsAppended) {
         put_f(written.data(), v, w, d);
         EXPECT_EQ(written, appended) << v << " f" << w << "." << d;
       }
+    }
+  }
+  for (long long v : {0LL, 7LL, -7LL, 12345LL, -12345LL, 123456LL, -2147483648LL, -9223372036854775807LL - 1}) {
+    for (int w = 0; w <= 22; ++w) {
+      const std::string appended = I(v, w);
+      std::string written(appended.size(), '?');
+      put_i(written.data(), v, w);
+      EXPECT_EQ(written, appended) << v << " i" << w;
     }
   }
 }

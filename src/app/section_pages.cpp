@@ -2,6 +2,7 @@
 // core section, showing the core in the boxes of the VCD template and the trace of every
 // fault on the cut face. Across the core x grows towards the azimuth of the cut face
 // (west on the archive half, east on the working half); depth grows down the page.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -29,15 +30,18 @@ constexpr float vertical_tolerance = 1.0e-4f;  // degrees
 void say_pair(std::string_view text, int v) { say(Line().a(text).x().i(v, 5).str()); }
 
 // " Plotting fault trace #    12 in section     3": a line per record, built in place.
+// what is one of the two short captions below.
 void fault_line(std::string_view what, const KvrRecord& rec) {
-  static std::string s;
-  s.assign(1, ' ');
-  s += what;
-  s += ' ';
-  put_i(s, rec.nsectdata, 5);
-  s += " in section ";
-  put_i(s, rec.ISECT, 5);
-  unit::write_line(iocom.iuout, s);
+  constexpr std::string_view in_section = " in section ";
+  char line[80];
+  char* p = line;
+  *p++ = ' ';
+  p = std::copy(what.begin(), what.end(), p);
+  *p++ = ' ';
+  put_i(p, rec.nsectdata, 5);
+  p = std::copy(in_section.begin(), in_section.end(), p + 5);
+  put_i(p, rec.ISECT, 5);
+  unit::write_line(iocom.iuout, std::string_view(line, static_cast<std::size_t>(p + 5 - line)));
 }
 
 void section_lines(std::string_view what, int isect) {

@@ -237,6 +237,21 @@ void put_i(std::string& s, long long v, int w) {
   s.append(b, static_cast<std::size_t>(end - b));
 }
 
+void put_i(char* out, long long v, int w) {
+  const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+  int length = v < 0 ? 2 : 1;
+  for (auto m = magnitude; m >= 10; m /= 10) ++length;
+  if (length <= w && w <= 48) {  // built from its end straight into out
+    char* b = digits_before(out + w, magnitude);
+    if (v < 0) *--b = '-';
+    while (b != out) *--b = ' ';
+    return;
+  }
+  std::string s;
+  put_i(s, v, w);
+  s.copy(out, s.size());
+}
+
 void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
 
 void put_f(std::string& s, float v, int w, int d) {
