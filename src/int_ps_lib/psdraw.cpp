@@ -81,7 +81,7 @@ int coordinate_width(float a) {
 // A coordinate or width in the least width with 2 decimals (fewer when 10 characters
 // would not hold them) into text, and its length (at most 10); a value that is not
 // negative begins with a blank.
-std::size_t number_text(char (&text)[16], float v) {
+std::size_t number_text(char* text, float v) {
   if (const int m = coordinate_width(std::fabs(v)); m > 0) {
     put_f(text, v, m, 2);
     return static_cast<std::size_t>(m);
@@ -112,6 +112,9 @@ class PathText {
     std::memcpy(text_ + size_, t, 16);
     size_ += n;
   }
+  // Room for a text of up to 16 characters written in place, then added by added().
+  char* room16() { return text_ + size_; }
+  void added(std::size_t n) { size_ += n; }
   // Writes the lines into the plot file and begins again.
   void write() {
     pswrite(std::string_view(text_, size_));
@@ -126,8 +129,7 @@ class PathText {
 PathText path_text;
 
 // The texts of the last two x or y coordinates written: coordinates repeat (the edges of a
-// core on every trace, the place of an axis on every one of its tics). A text is looked at
-// where it was made, never copied: a copy of text just written waits for the writing.
+// core on every trace, the place of an axis on every one of its tics).
 struct KeptNumbers {
   struct Text {
     char text[16] = {};
@@ -147,8 +149,14 @@ void put_number(float v, KeptNumbers& kept) {
     kept.latest = 1 - kept.latest;
     KeptNumbers::Text& t = kept.texts[kept.latest];
     if (!t.holds(bits)) {
+      // A new number is written into the path text and kept from there: what reads a text
+      // just written waits for the writing, and nothing waits for the kept copy.
+      char* text = path_text.room16();
       t.bits = bits;
-      t.size = static_cast<unsigned char>(number_text(t.text, v));
+      t.size = static_cast<unsigned char>(number_text(text, v));
+      std::memcpy(t.text, text, sizeof t.text);
+      path_text.added(t.size);
+      return;
     }
   }
   const KeptNumbers::Text& t = kept.texts[kept.latest];
