@@ -260,8 +260,9 @@ void cell_loop(const Cells& c, int first, int m) {
 // A text between parentheses, with the characters that PostScript strings treat
 // specially escaped, and control characters as three-digit octal escapes: a line end in a
 // text never starts a line of the file (which could then read as a comment like %%Page:).
-std::string string_literal(std::string_view text) {
-  std::string s = "(";
+// Appended to s.
+void put_string_literal(std::string& s, std::string_view text) {
+  s += '(';
   for (char c : text) {
     auto u = static_cast<unsigned char>(c);
     if (u < 32) {
@@ -275,7 +276,6 @@ std::string string_literal(std::string_view text) {
     s += c;
   }
   s += ')';
-  return s;
 }
 
 // An angle in "f7.2"; one too wide for the field (or whose opposite is) is first reduced
@@ -298,10 +298,24 @@ int font_size() {
   return static_cast<int>(pt);
 }
 
-std::string font_name() {
+std::string_view font_name() {
   int f = psparams_90.IFONTPS;
   std::size_t k = static_cast<std::size_t>((f >= 1 && f <= 16) ? f - 1 : 0);
-  return std::string(trimmed(psparams_90.FONTS[k]));
+  return trimmed(psparams_90.FONTS[k]);
+}
+
+// The line that sets the font of a text, made again only when the font or its size
+// changes: the annotations of an axis share theirs.
+std::string_view font_line() {
+  static std::string line, name;
+  static int size = 0;
+  const int now = font_size();
+  if (line.empty() || now != size || font_name() != name) {
+    size = now;
+    name = font_name();
+    line = std::to_string(size) + " " + name + " findfont exch scalefont setfont";
+  }
+  return line;
 }
 
 }  // namespace
@@ -420,15 +434,19 @@ void detext2(float x, float y, std::string_view text) {
   }
   psmoveto(x, y, 0);
   if (angle != 0.0f) pswrite(angle_line(written));
-  pswrite(std::to_string(font_size()) + " " + font_name() + " findfont exch scalefont setfont");
+  pswrite(font_line());
   psrgbcolor(3);
   const int h = ja % 4;
+  static std::string line;  // kept from text to text: no allocation for each
+  line.clear();
+  put_string_literal(line, shown);
   if (h == 2 || h == 3) {
-    pswrite(string_literal(shown));
+    pswrite(line);
     pswrite(Line().a("dup stringwidth pop").x().i(h - 4, 2).x().a("div 0 rmoveto"));
     pswrite("show");
   } else {
-    pswrite(string_literal(shown) + " show");
+    line += " show";
+    pswrite(line);
   }
   if (angle != 0.0f) pswrite(angle_line(-written));
 }
