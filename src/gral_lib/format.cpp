@@ -241,7 +241,7 @@ void put_i(char* out, long long v, int w) {
   const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
   int length = v < 0 ? 2 : 1;
   for (auto m = magnitude; m >= 10; m /= 10) ++length;
-  if (length <= w && w <= 48) {  // built from its end straight into out
+  if (length <= w && w <= max_columns) {  // built from its end straight into out
     char* b = digits_before(out + w, magnitude);
     if (v < 0) *--b = '-';
     while (b != out) *--b = ' ';
