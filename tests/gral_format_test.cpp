@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "gral_lib/format.h"
@@ -84,7 +85,7 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(F(1.5f, 3000, 2) + F(0.5f, 1100, 5000), std::string(1020, ' ') + "1.50" + std::string(1024, '*'));
 }
 
-// The quick ways into a character buffer give what put_f and put_i append, also at the
+// The quick ways into a character buffer (or a register) give what put_f and put_i append, also at the
 // edges of the fields they take (for fW.D up to 16 columns, 2 decimals, values below 1e7)
 // and beyond them.
 TEST(Formatter, FieldsIntoABufferAsAppended) {
@@ -99,6 +100,13 @@ TEST(Formatter, FieldsIntoABufferAsAppended) {
         std::string written(appended.size(), '?');
         put_f(written.data(), v, w, d);
         EXPECT_EQ(written, appended) << v << " f" << w << "." << d;
+        Field16 field;
+        if (small_field(field, v, w, d)) {
+          char bytes[16];
+          std::memcpy(bytes, &field.low, 8);
+          std::memcpy(bytes + 8, &field.high, 8);
+          EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(w)), appended) << v << " f" << w << "." << d;
+        }
       }
     }
   }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -168,40 +170,61 @@ bool put_f_short(std::string& s, float v, int w, int d) {
   return true;
 }
 
-// fW.D of a value below 1e7 with up to 2 decimals in a field of up to 16 columns, as put_f
-// would write it, straight into out: the coordinates and widths of a plot file, millions
-// of them. False for any other field.
-bool put_f_small(char* out, float v, int w, int d) {
+// fW.D of a value below 1e7 with D (up to 2) decimals in a field of up to 16 columns, as
+// put_f would write it: the coordinates and widths of a plot file, millions of them. The
+// field is built in a register, its last character in the top byte, then moved down to
+// begin in the lowest; nothing goes through memory, so what stores it and reads it back
+// at once need not wait. False for any other field.
+static_assert(std::endian::native == std::endian::little, "a field's bytes lie in memory as in its register");
+
+template <int D>
+bool small_field(Field16& field, float v, int w) {
+  using Bytes = unsigned __int128;
   const float a = std::fabs(v);
-  if (d < 0 || d > 2 || !(a < 1.0e7f) || w < 0 || w > 16) return false;
-  static constexpr double scale[] = {1e0, 1e1, 1e2};
-  static constexpr std::uint32_t unit[] = {1, 10, 100};
-  const double x = static_cast<double>(a) * scale[d];  // exact
-  auto n = static_cast<std::uint32_t>(x);
-  const double rest = x - static_cast<double>(n);
-  if (rest > 0.5 || (rest == 0.5 && n % 2 != 0)) ++n;  // the nearest integer, a tie to even
+  if (!(a < 1.0e7f) || w < 0 || w > 16) return false;
+  constexpr double scale = D == 0 ? 1.0 : D == 1 ? 10.0 : 100.0;
+  constexpr std::uint32_t unit = D == 0 ? 1 : D == 1 ? 10 : 100;
+  // The product is exact; adding and taking away 2^52 leaves its nearest integer, a tie to
+  // even, with no branch on the digits beyond the last one shown (a coin toss for a
+  // coordinate).
+  constexpr double two52 = 4503599627370496.0;
+  const double x = static_cast<double>(a) * scale;
+  const auto n = static_cast<std::uint32_t>((x + two52) - two52);
   const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign
-  const std::uint32_t whole = n / unit[d], fraction = n % unit[d];
-  int before = 1;  // digits before the point
-  for (std::uint32_t p = 10; p <= whole; p *= 10) ++before;
+  std::uint32_t whole = n / unit;
+  const std::uint32_t fraction = n % unit;
+
+  constexpr Bytes ones = ~Bytes{0} / 255;  // 0x0101...01
+  Bytes t = ones * ' ';
+  int top = 15;  // the byte of the next character, leftwards
+  auto put = [&](unsigned c) {
+    t ^= static_cast<Bytes>(c ^ ' ') << (8 * top);
+    --top;
+  };
+  if constexpr (D == 2) {
+    put('0' + fraction % 10);
+    put('0' + fraction / 10);
+  } else if constexpr (D == 1) {
+    put('0' + fraction);
+  }
+  put('.');
   // The zero before the point goes first when the field is short.
-  if (whole == 0 && minus + before + 1 + d > w) before = 0;
-  if (minus + before + 1 + d > w) {
-    std::fill_n(out, w, '*');
-    return true;
+  int digits = 1;
+  for (std::uint32_t p = 10; p <= whole; p *= 10) ++digits;
+  if (whole != 0 || minus + digits + 1 + D <= w) {
+    do {
+      put('0' + whole % 10);
+      whole /= 10;
+    } while (whole != 0);
   }
-  char* b = out + w;  // the field from its end
-  if (d == 0) *--b = '.';
-  if (d == 2) {
-    *--b = digit_pairs[2 * fraction + 1];
-    *--b = digit_pairs[2 * fraction];
-  } else if (d == 1) {
-    *--b = static_cast<char>('0' + fraction);
-  }
-  if (d > 0) *--b = '.';
-  if (before > 0) b = digits_before(b, whole);
-  if (minus) *--b = '-';
-  while (b != out) *--b = ' ';
+  if (minus) put('-');
+  const int length = 15 - top;
+  if (length > w)
+    t = ones * '*';
+  else
+    t >>= 8 * (16 - w);  // w is at least length, at least 1
+  field.low = static_cast<std::uint64_t>(t);
+  field.high = static_cast<std::uint64_t>(t >> 64);
   return true;
 }
 
@@ -281,8 +304,24 @@ void put_f(std::string& s, float v, int w, int d) {
   right(s, std::string_view(b, static_cast<std::size_t>(e - b)), w);
 }
 
+bool small_field(Field16& field, float v, int w, int d) {
+  switch (d) {
+    case 2: return small_field<2>(field, v, w);
+    case 1: return small_field<1>(field, v, w);
+    case 0: return small_field<0>(field, v, w);
+    default: return false;
+  }
+}
+
 void put_f(char* out, float v, int w, int d) {
-  if (put_f_small(out, v, w, d)) return;
+  Field16 field;
+  if (small_field(field, v, w, d)) {
+    char bytes[16];
+    std::memcpy(bytes, &field.low, 8);
+    std::memcpy(bytes + 8, &field.high, 8);
+    std::copy_n(bytes, w, out);
+    return;
+  }
   std::string s;
   put_f(s, v, w, d);
   s.copy(out, s.size());

@@ -8,6 +8,7 @@
 // A number that does not fit its field is written as W asterisks.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,15 @@ void put_l(std::string& s, bool v, int w);
 void put_f(std::string& s, float v, int w, int d);
 // fW.D of v into out, the w characters (w within 0 .. 1024) that put_f appends; quicker.
 void put_f(char* out, float v, int w, int d);
+// The characters of a short field, the first in the lowest byte of low, the ninth in the
+// lowest byte of high (as they lie in memory).
+struct Field16 {
+  std::uint64_t low, high;
+};
+// fW.D of v as the first w characters of field (the others unspecified), for w up to 16, D
+// up to 2 and |v| below 1e7; false, field untouched, for any other. The quickest way: plot
+// files write millions of coordinates.
+bool small_field(Field16& field, float v, int w, int d);
 void put_g(std::string& s, float v, int w, int d);
 void put_e(std::string& s, float v, int w, int d);
 void put_es(std::string& s, float v, int w, int d);

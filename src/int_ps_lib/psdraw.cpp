@@ -79,17 +79,19 @@ int coordinate_width(float a) {
 }
 
 // A coordinate or width in the least width with 2 decimals (fewer when 10 characters
-// would not hold them) into text, and its length (at most 10); a value that is not
-// negative begins with a blank.
-std::size_t number_text(char* text, float v) {
-  if (const int m = coordinate_width(std::fabs(v)); m > 0) {
-    put_f(text, v, m, 2);
+// would not hold them) as the first characters of field, and their number (at most 10); a
+// value that is not negative begins with a blank.
+std::size_t number_field(Field16& field, float v) {
+  if (const int m = coordinate_width(std::fabs(v)); m > 0 && small_field(field, v, m, 2))
     return static_cast<std::size_t>(m);
-  }
   std::string t;
   int m = 0;
   real2charf1(t, m, 2, 10, v);
-  return t.copy(text, static_cast<std::size_t>(m));
+  char text[16] = {};
+  t.copy(text, static_cast<std::size_t>(m));
+  std::memcpy(&field.low, text, 8);
+  std::memcpy(&field.high, text + 8, 8);
+  return static_cast<std::size_t>(m);
 }
 
 // The text of the path being drawn, built in place and written at once: a plot file holds
@@ -107,14 +109,12 @@ class PathText {
     std::memcpy(text_ + size_, t.data(), t.size());
     size_ += t.size();
   }
-  // Adds the first n characters of a text of 16, copied whole (there is room for them).
-  void add16(const char (&t)[16], std::size_t n) {
-    std::memcpy(text_ + size_, t, 16);
+  // Adds the first n characters of a field, copied whole (there is room for them).
+  void add16(const Field16& f, std::size_t n) {
+    std::memcpy(text_ + size_, &f.low, 8);
+    std::memcpy(text_ + size_ + 8, &f.high, 8);
     size_ += n;
   }
-  // Room for a text of up to 16 characters written in place, then added by added().
-  char* room16() { return text_ + size_; }
-  void added(std::size_t n) { size_ += n; }
   // Writes the lines into the plot file and begins again.
   void write() {
     pswrite(std::string_view(text_, size_));
@@ -132,7 +132,7 @@ PathText path_text;
 // core on every trace, the place of an axis on every one of its tics).
 struct KeptNumbers {
   struct Text {
-    char text[16] = {};
+    Field16 field = {};
     std::uint32_t bits = 0;
     unsigned char size = 0;  // 0 while empty
     bool holds(std::uint32_t b) const { return size != 0 && bits == b; }
@@ -141,7 +141,8 @@ struct KeptNumbers {
 };
 KeptNumbers kept_x, kept_y;
 
-// number_text into the path text, from the texts kept when the number is one of them.
+// The text of a coordinate into the path text, from the texts kept when the number is one
+// of them.
 void put_number(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
   if (!kept.texts[kept.latest].holds(bits)) {
@@ -149,18 +150,12 @@ void put_number(float v, KeptNumbers& kept) {
     kept.latest = 1 - kept.latest;
     KeptNumbers::Text& t = kept.texts[kept.latest];
     if (!t.holds(bits)) {
-      // A new number is written into the path text and kept from there: what reads a text
-      // just written waits for the writing, and nothing waits for the kept copy.
-      char* text = path_text.room16();
       t.bits = bits;
-      t.size = static_cast<unsigned char>(number_text(text, v));
-      std::memcpy(t.text, text, sizeof t.text);
-      path_text.added(t.size);
-      return;
+      t.size = static_cast<unsigned char>(number_field(t.field, v));
     }
   }
   const KeptNumbers::Text& t = kept.texts[kept.latest];
-  path_text.add16(t.text, t.size);
+  path_text.add16(t.field, t.size);
 }
 
 // Adds the line "x y op" to the path text.
@@ -455,8 +450,11 @@ void intslinewidth(float w) {
   psstrokepath();
   if (!std::isfinite(w)) return;  // nothing sound to write; the width in force stays
   if (std::fabs(w) > coordinate_limit) w = std::copysign(coordinate_limit, w);
+  Field16 field;
+  const std::size_t n = number_field(field, w);
   char text[16];
-  const std::size_t n = number_text(text, w);
+  std::memcpy(text, &field.low, 8);
+  std::memcpy(text + 8, &field.high, 8);
   pswrite(std::string(text, n) + " setlinewidth");
 }
 
