@@ -177,30 +177,29 @@ bool put_f_short(std::string& s, float v, int w, int d) {
 // at once need not wait. False for any other field.
 static_assert(std::endian::native == std::endian::little, "a field's bytes lie in memory as in its register");
 
-// The 8 decimal digits of n (below 10^8, zeros in front) as 8 characters in one word, the
-// first in its lowest byte: each step halves the digits of every part at once.
-std::uint64_t eight_digits(std::uint32_t n) {
-  const std::uint64_t high = n / 10000;
-  const std::uint64_t fours = high | ((n - high * 10000) << 32);  // two parts of 4 digits
-  const std::uint64_t div100 = ((fours * 10486) >> 20) & 0x0000007F0000007FULL;
-  const std::uint64_t twos = ((fours - div100 * 100) << 16) | div100;  // four parts of 2
-  const std::uint64_t div10 = ((twos * 103) >> 10) & 0x000F000F000F000FULL;
-  const std::uint64_t ones = ((twos - div10 * 10) << 8) | div10;  // eight digits
-  return ones + 0x3030303030303030ULL;
-}
+// The two characters of each number below 100 in one word, the first in its lowest byte.
+constexpr auto digit_pair_words = [] {
+  std::array<std::uint16_t, 100> t{};
+  for (std::size_t k = 0; k < 100; ++k)
+    t[k] = static_cast<std::uint16_t>((digit_pairs[2 * k] & 0xFF) | (digit_pairs[2 * k + 1] << 8));
+  return t;
+}();
 
 // fW.2 of n hundredths (below 10^7) in up to 8 columns, with its sign: the form of nearly
 // every coordinate, built word-wide with no branch on its digits. False when the field is
 // wider or too short to show every digit before the point.
 bool hundredths_field(Field16& field, std::uint32_t n, bool minus, int w) {
   if (w > 8 || n >= 10000000) return false;
-  const std::uint32_t whole = n / 100;
+  // Each group of digits taken from n itself, so that none waits for another.
+  const std::uint32_t whole = n / 100, hundreds = n / 10000, top = n / 1000000;  // top below 10
+  const std::uint32_t fraction = n - whole * 100, units = whole - hundreds * 100, middle = hundreds - top * 100;
   const int digits = 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000) + (whole >= 10000);
   const int lead = w - (digits + 3);  // columns in front of the digits
   if (lead < static_cast<int>(minus)) return false;
-  // "WWWWW.FF": the 7 digits after the first zero, a point before the last two.
-  const std::uint64_t d = eight_digits(n);
-  std::uint64_t t = ((d >> 8) & 0x000000FFFFFFFFFFULL) | (std::uint64_t{'.'} << 40) | (d & 0xFFFF000000000000ULL);
+  // "WWWWW.FF": the whole part in 5 digits, zeros in front, a point and the hundredths.
+  std::uint64_t t = (std::uint64_t{'0'} + top) | std::uint64_t{digit_pair_words[middle]} << 8 |
+                    std::uint64_t{digit_pair_words[units]} << 24 | std::uint64_t{'.'} << 40 |
+                    std::uint64_t{digit_pair_words[fraction]} << 48;
   t >>= 8 * (8 - w);  // its last character in column w; only zeros of the whole part drop
   if (lead > 0) {
     t ^= 0x1010101010101010ULL >> (8 * (8 - lead));  // leading zeros to blanks

@@ -182,8 +182,10 @@ bool write_failed(int u) {
   return x && x->out && x->out->fail();
 }
 
-bool write_line(int u, std::string_view text) {
-  Unit* x = u == console_out ? nullptr : table().find(u);
+namespace {
+
+// write_line on unit u, x its entry when it has one.
+bool put_line(int u, Unit* x, std::string_view text) {
   if (x && x->ofile) {
     // A file written: into the unit's buffer, which goes to the file when full.
     const std::size_t n = text.size() + 1;
@@ -202,6 +204,16 @@ bool write_line(int u, std::string_view text) {
   if (sb->sputn(text.data(), n) != n || sb->sputc('\n') == std::char_traits<char>::eof())
     os.setstate(std::ios::badbit);
   return !os.fail();
+}
+
+}  // namespace
+
+bool write_line(int u, std::string_view text) { return put_line(u, u == console_out ? nullptr : table().find(u), text); }
+
+bool write_line_if_open(int u, std::string_view text) {
+  if (u == console_in || u == console_out) return write_line(u, text);
+  Unit* x = table().find(u);
+  return !x || put_line(u, x, text);
 }
 
 bool read_line(int u, std::string& line) {

@@ -34,6 +34,9 @@ bool write_failed(int u);
 // Writes one line (the text and a line end) on unit u. False when the unit has failed a
 // write (as write_failed tells), so that a caller writing line by line learns of it at once.
 bool write_line(int u, std::string_view text);
+// write_line for a unit that may be closed (a file given up after a failed write): nothing
+// is written to a unit not open, and the answer is then true.
+bool write_line_if_open(int u, std::string_view text);
 // Reads one line from unit u without its line end (nor a trailing carriage return); a
 // UTF-8 byte-order mark that begins a file is not part of its first line.
 // Reading from the console first flushes every output unit, so nothing written is lost.

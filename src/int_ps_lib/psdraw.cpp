@@ -52,7 +52,7 @@ void clamp_both(float& x, float& y, std::string_view routine) {
   clamp(y, routine, 'y');
 }
 
-void clamp_point(float& x, float& y, std::string_view routine) {
+[[gnu::always_inline]] inline void clamp_point(float& x, float& y, std::string_view routine) {
   if (!within(x) || !within(y)) clamp_both(x, y, routine);
 }
 
@@ -143,7 +143,7 @@ KeptNumbers kept_x, kept_y;
 
 // The text of a coordinate into the path text, from the texts kept when the number is one
 // of them.
-void put_number(float v, KeptNumbers& kept) {
+[[gnu::always_inline]] inline void put_number(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
   if (!kept.texts[kept.latest].holds(bits)) {
     // The one before becomes the latest, replaced by the new number unless it is that one.
@@ -159,7 +159,7 @@ void put_number(float v, KeptNumbers& kept) {
 }
 
 // Adds the line "x y op" to the path text.
-void put_point(float x, float y, std::string_view op) {
+[[gnu::always_inline]] inline void put_point(float x, float y, std::string_view op) {
   path_text.new_line();
   put_number(x, kept_x);
   path_text.add(" ");
@@ -168,7 +168,7 @@ void put_point(float x, float y, std::string_view op) {
 }
 
 // Moves to a point, clamped: the lines of psmoveto in mode 1 (a path begins), collected.
-void begin_path(float& x, float& y) {
+[[gnu::always_inline]] inline void begin_path(float& x, float& y) {
   clamp_point(x, y, "psmoveto");
   if (psparams_90.LPATHOPEN == 1) psstrokepath();
   path_text.clear();
@@ -178,13 +178,13 @@ void begin_path(float& x, float& y) {
 }
 
 // Draws to a point, clamped: the line of pslineto, collected.
-void add_lineto(float& x, float& y) {
+[[gnu::always_inline]] inline void add_lineto(float& x, float& y) {
   clamp_point(x, y, "pslineto");
   put_point(x, y, " lineto");
 }
 
 // Adds the stroke of the path (its colour first when it must be sent) and writes it all.
-void stroke_and_write() {
+[[gnu::always_inline]] inline void stroke_and_write() {
   if (const std::string_view stroke = psstroketext(); !stroke.empty()) {
     path_text.new_line();
     path_text.add(stroke);
@@ -427,23 +427,36 @@ void detext2(float x, float y, std::string_view text) {
     x = x + std::sin(a) * d;
     y = y - std::cos(a) * d;
   }
-  psmoveto(x, y, 0);
-  if (angle != 0.0f) pswrite(angle_line(written));
-  pswrite(font_line());
+  // The lines of a text go out in two blocks (an axis writes a text at every annotated tic):
+  // the move, turn and font; then, after the text colour if it must be sent, the text.
+  clamp_point(x, y, "psmoveto");
+  psstrokepath();
+  path_text.clear();
+  put_point(x, y, " moveto");
+  if (angle != 0.0f) {
+    path_text.new_line();
+    path_text.add(angle_line(written));
+  }
+  const std::string_view font = font_line();
+  if (font.size() <= PathText::max_line) {
+    path_text.new_line();
+    path_text.add(font);
+    path_text.write();
+  } else {  // a font line too long for a path line
+    path_text.write();
+    pswrite(font);
+  }
   psrgbcolor(3);
   const int h = ja % 4;
-  static std::string line;  // kept from text to text: no allocation for each
-  line.clear();
-  put_string_literal(line, shown);
-  if (h == 2 || h == 3) {
-    pswrite(line);
-    pswrite(Line().a("dup stringwidth pop").x().i(h - 4, 2).x().a("div 0 rmoveto"));
-    pswrite("show");
-  } else {
-    line += " show";
-    pswrite(line);
-  }
-  if (angle != 0.0f) pswrite(angle_line(-written));
+  static std::string block;  // kept from text to text: no allocation for each
+  block.clear();
+  put_string_literal(block, shown);
+  if (h == 2 || h == 3)
+    block += h == 2 ? "\ndup stringwidth pop -2 div 0 rmoveto\nshow" : "\ndup stringwidth pop -1 div 0 rmoveto\nshow";
+  else
+    block += " show";
+  if (angle != 0.0f) block += '\n' + angle_line(-written);
+  pswrite(block);
 }
 
 void intslinewidth(float w) {

@@ -205,12 +205,10 @@ void end_plot_file() {
 }  // namespace
 
 void pswrite(std::string_view line) {
-  const int u = psparams_90.IUNITPS;
-  if (!unit::is_open(u)) return;
   // A full disk shows when the file's buffer is written: it is reported then (or before the
   // next question, whichever comes first), the file is closed and the drawing goes on
   // without it.
-  if (!unit::write_line(u, line)) report_plot_write_failure();
+  if (!unit::write_line_if_open(psparams_90.IUNITPS, line)) report_plot_write_failure();
 }
 
 std::string pscolortext(int c) {
