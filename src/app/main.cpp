@@ -11,6 +11,7 @@ int main() {
   // The console streams keep their own buffers: a run writes a line per record, and the
   // console is flushed before every question and every stop anyway.
   std::ios::sync_with_stdio(false);
+  platform::buffer_console_output();
   try {
     kelvorastrim();
   } catch (const ProgramStop& stop) {

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <iostream>
+#include <streambuf>
 #include <optional>
 
 namespace platform {
@@ -101,6 +103,63 @@ void ignore_file_size_signal() {
   // Without this, a file-size limit (ulimit -f) ends the process at the write that passes
   // it, with no word; ignored, that write fails and is reported like a full disk.
   ::signal(SIGXFSZ, SIG_IGN);
+}
+
+namespace {
+
+// The standard output with a buffer of 64 KB written straight to its file descriptor: a
+// run with section plots writes a line per fault, and the standard stream's own buffer
+// (8 KB, and a character conversion asked at every write) costs more than the lines.
+class ConsoleOutput final : public std::streambuf {
+ public:
+  ConsoleOutput() { setp(buffer_, buffer_ + sizeof buffer_); }
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    if (n <= epptr() - pptr()) {
+      std::memcpy(pptr(), s, static_cast<std::size_t>(n));
+      pbump(static_cast<int>(n));
+      return n;
+    }
+    return std::streambuf::xsputn(s, n);
+  }
+  int overflow(int c) override {
+    if (!send()) return traits_type::eof();
+    if (c != traits_type::eof()) {
+      *pptr() = static_cast<char>(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return send() ? 0 : -1; }
+
+ private:
+  // Writes what the buffer holds; false when the output cannot take it.
+  bool send() {
+    const char* p = pbase();
+    while (p < pptr()) {
+      const ssize_t k = ::write(STDOUT_FILENO, p, static_cast<std::size_t>(pptr() - p));
+      if (k < 0 && errno == EINTR) continue;
+      if (k <= 0) {
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return false;
+      }
+      p += k;
+    }
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return true;
+  }
+
+  char buffer_[1 << 16];
+};
+
+}  // namespace
+
+void buffer_console_output() {
+  std::cout.flush();
+  // Never destroyed: the standard streams are flushed after every static object is gone.
+  static ConsoleOutput* output = new ConsoleOutput;
+  std::cout.rdbuf(output);
 }
 
 }  // namespace platform

@@ -55,5 +55,8 @@ void install(Services* s);
 // Called once at program start: a write beyond the file-size limit then fails and is
 // reported like a full disk, instead of the signal ending the program without a word.
 void ignore_file_size_signal();
+// Called once at program start, before anything is written: std::cout gets a buffer of
+// its own (64 KB), written straight to the standard output.
+void buffer_console_output();
 
 }  // namespace platform
