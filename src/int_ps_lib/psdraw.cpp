@@ -66,15 +66,15 @@ int coordinate_width(float a) {
   if (a <= 9.0f) return 5;
   if (!(a < 99999.0f)) return 0;
   constexpr float rounding = 0.6f * (1.0f / 100.0f);
-  const float r = a + rounding;
-  float power = 10.0f;
-  int digits = 1;
-  while (r >= power) {
-    power *= 10.0f;
-    ++digits;
-  }
-  if (r >= 0.999f * power || r <= 1.001f * (power / 10.0f))
-    digits = static_cast<int>(0.4342945f * std::log(r)) + 1;
+  const float r = a + rounding;  // below 10^5
+  int digits = 1 + (r >= 10.0f) + (r >= 100.0f) + (r >= 1000.0f) + (r >= 10000.0f);
+  // Next to the power of ten above r, or the one at or below it.
+  static constexpr float power[] = {1.0f, 10.0f, 100.0f, 1000.0f, 10000.0f, 100000.0f};
+  static constexpr float near_above[] = {0.0f, 0.999f * power[1], 0.999f * power[2], 0.999f * power[3],
+                                         0.999f * power[4], 0.999f * power[5]};
+  static constexpr float near_below[] = {0.0f, 1.001f * power[0], 1.001f * power[1], 1.001f * power[2],
+                                         1.001f * power[3], 1.001f * power[4]};
+  if (r >= near_above[digits] || r <= near_below[digits]) digits = static_cast<int>(0.4342945f * std::log(r)) + 1;
   return digits + 4;
 }
 
