@@ -175,41 +175,6 @@ bool put_f_short(std::string& s, float v, int w, int d) {
 // field is built in a register, its last character in the top byte, then moved down to
 // begin in the lowest; nothing goes through memory, so what stores it and reads it back
 // at once need not wait. False for any other field.
-static_assert(std::endian::native == std::endian::little, "a field's bytes lie in memory as in its register");
-
-// The two characters of each number below 100 in one word, the first in its lowest byte.
-constexpr auto digit_pair_words = [] {
-  std::array<std::uint16_t, 100> t{};
-  for (std::size_t k = 0; k < 100; ++k)
-    t[k] = static_cast<std::uint16_t>((digit_pairs[2 * k] & 0xFF) | (digit_pairs[2 * k + 1] << 8));
-  return t;
-}();
-
-// fW.2 of n hundredths (below 10^7) in up to 8 columns, with its sign: the form of nearly
-// every coordinate, built word-wide with no branch on its digits. False when the field is
-// wider or too short to show every digit before the point.
-bool hundredths_field(Field16& field, std::uint32_t n, bool minus, int w) {
-  if (w > 8 || n >= 10000000) return false;
-  // Each group of digits taken from n itself, so that none waits for another.
-  const std::uint32_t whole = n / 100, hundreds = n / 10000, top = n / 1000000;  // top below 10
-  const std::uint32_t fraction = n - whole * 100, units = whole - hundreds * 100, middle = hundreds - top * 100;
-  const int digits = 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000) + (whole >= 10000);
-  const int lead = w - (digits + 3);  // columns in front of the digits
-  if (lead < static_cast<int>(minus)) return false;
-  // "WWWWW.FF": the whole part in 5 digits, zeros in front, a point and the hundredths.
-  std::uint64_t t = (std::uint64_t{'0'} + top) | std::uint64_t{digit_pair_words[middle]} << 8 |
-                    std::uint64_t{digit_pair_words[units]} << 24 | std::uint64_t{'.'} << 40 |
-                    std::uint64_t{digit_pair_words[fraction]} << 48;
-  t >>= 8 * (8 - w);  // its last character in column w; only zeros of the whole part drop
-  if (lead > 0) {
-    t ^= 0x1010101010101010ULL >> (8 * (8 - lead));  // leading zeros to blanks
-    if (minus) t ^= std::uint64_t{' ' ^ '-'} << (8 * (lead - 1));
-  }
-  field.low = t;
-  field.high = 0;
-  return true;
-}
-
 template <int D>
 bool small_field(Field16& field, float v, int w) {
   using Bytes = unsigned __int128;
@@ -221,12 +186,12 @@ bool small_field(Field16& field, float v, int w) {
   // even, with no branch on the digits beyond the last one shown (a coin toss for a
   // coordinate).
   constexpr double two52 = 4503599627370496.0;
+  if constexpr (D == 2) {
+    if (hundredths_field(field, v, w)) return true;
+  }
   const double x = static_cast<double>(a) * scale;
   const auto n = static_cast<std::uint32_t>((x + two52) - two52);
   const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign
-  if constexpr (D == 2) {
-    if (hundredths_field(field, n, minus, w)) return true;
-  }
   std::uint32_t whole = n / unit;
   const std::uint32_t fraction = n % unit;
 

@@ -78,10 +78,9 @@ int coordinate_width(float a) {
   return digits + 4;
 }
 
-// A coordinate or width in the least width with 2 decimals (fewer when 10 characters
-// would not hold them) as the first characters of field, and their number (at most 10); a
-// value that is not negative begins with a blank.
-std::size_t number_field(Field16& field, float v) {
+// number_field of a value the word-wide way does not take: a magnitude of 10^5 or more (or
+// not a number), or a width that its digits would overflow.
+[[gnu::noinline]] std::size_t other_number_field(Field16& field, float v) {
   if (const int m = coordinate_width(std::fabs(v)); m > 0 && small_field(field, v, m, 2))
     return static_cast<std::size_t>(m);
   std::string t;
@@ -92,6 +91,14 @@ std::size_t number_field(Field16& field, float v) {
   std::memcpy(&field.low, text, 8);
   std::memcpy(&field.high, text + 8, 8);
   return static_cast<std::size_t>(m);
+}
+
+// A coordinate or width in the least width with 2 decimals (fewer when 10 characters
+// would not hold them) as the first characters of field, and their number (at most 10); a
+// value that is not negative begins with a blank.
+std::size_t number_field(Field16& field, float v) {
+  if (const int m = coordinate_width(std::fabs(v)); hundredths_field(field, v, m)) return static_cast<std::size_t>(m);
+  return other_number_field(field, v);
 }
 
 // The text of the path being drawn, built in place and written at once: a plot file holds
