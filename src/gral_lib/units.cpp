@@ -210,6 +210,20 @@ bool put_line(int u, Unit* x, std::string_view text) {
 
 bool write_line(int u, std::string_view text) { return put_line(u, u == console_out ? nullptr : table().find(u), text); }
 
+char* line_room(int u, std::size_t n) {
+  Unit* x = u == console_in || u == console_out ? nullptr : table().find(u);
+  if (!x || !x->ofile || n >= file_buffer_size) return nullptr;
+  if (x->pending + n + 1 > file_buffer_size) drain(*x);
+  return x->buffer.get() + x->pending;
+}
+
+bool end_line(int u, std::size_t k) {
+  Unit& x = *table().find(u);
+  x.buffer[x.pending + k] = '\n';
+  x.pending += k + 1;
+  return !x.out->fail();
+}
+
 bool write_line_if_open(int u, std::string_view text) {
   if (u == console_in || u == console_out) return write_line(u, text);
   Unit* x = table().find(u);

@@ -37,6 +37,13 @@ bool write_line(int u, std::string_view text);
 // write_line for a unit that may be closed (a file given up after a failed write): nothing
 // is written to a unit not open, and the answer is then true.
 bool write_line_if_open(int u, std::string_view text);
+// A line built in place at the end of file unit u's buffer: room for up to n characters and
+// its line end, the buffer first going to the file when they would not fit; nullptr when u
+// is not a file open for writing (or n is not less than a buffer holds). end_line then
+// ends it after its first k characters (k at most n) and answers as write_line; nothing
+// else may be written on the unit in between.
+char* line_room(int u, std::size_t n);
+bool end_line(int u, std::size_t k);
 // Reads one line from unit u without its line end (nor a trailing carriage return); a
 // UTF-8 byte-order mark that begins a file is not part of its first line.
 // Reading from the console first flushes every output unit, so nothing written is lost.

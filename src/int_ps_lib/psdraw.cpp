@@ -150,7 +150,7 @@ KeptNumbers kept_x, kept_y;
 
 // The text of a coordinate into the path text, from the texts kept when the number is one
 // of them.
-[[gnu::always_inline]] inline void put_number(float v, KeptNumbers& kept) {
+[[gnu::always_inline]] inline const KeptNumbers::Text& kept_text(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
   if (!kept.texts[kept.latest].holds(bits)) {
     // The one before becomes the latest, replaced by the new number unless it is that one.
@@ -161,8 +161,20 @@ KeptNumbers kept_x, kept_y;
       t.size = static_cast<unsigned char>(number_field(t.field, v));
     }
   }
-  const KeptNumbers::Text& t = kept.texts[kept.latest];
+  return kept.texts[kept.latest];
+}
+
+[[gnu::always_inline]] inline void put_number(float v, KeptNumbers& kept) {
+  const KeptNumbers::Text& t = kept_text(v, kept);
   path_text.add16(t.field, t.size);
+}
+
+// The text of a coordinate at p, which has room for 16 characters; gives its end.
+[[gnu::always_inline]] inline char* put_number_at(char* p, float v, KeptNumbers& kept) {
+  const KeptNumbers::Text& t = kept_text(v, kept);
+  std::memcpy(p, &t.field.low, 8);
+  std::memcpy(p + 8, &t.field.high, 8);
+  return p + t.size;
 }
 
 // Adds the line "x y op" to the path text.
@@ -352,8 +364,37 @@ void pslineto(float x[], float y[], int n) {
   }
 }
 
+namespace {
+
+// The commonest drawing, a line between two points (a fault trace, a tic of an axis), when
+// no path is open, both points lie within the limits and the stroke needs no colour: its
+// lines, as the path would write them, go straight into the plot file's buffer. False,
+// nothing done, otherwise.
+bool quick_line(const float x[2], const float y[2]) {
+  if (psparams_90.LPATHOPEN != 0 || !within(x[0]) || !within(y[0]) || !within(x[1]) || !within(y[1]) ||
+      !psplainstroke())
+    return false;
+  char* const start = psroom(128);  // the lines take at most 72, each number written in 16
+  if (!start) return false;
+  char* p = start;
+  std::memcpy(p, "newpath\n", 8);
+  p = put_number_at(p + 8, x[0], kept_x);
+  *p = ' ';
+  p = put_number_at(p + 1, y[0], kept_y);
+  std::memcpy(p, " moveto\n", 8);
+  p = put_number_at(p + 8, x[1], kept_x);
+  *p = ' ';
+  p = put_number_at(p + 1, y[1], kept_y);
+  std::memcpy(p, " lineto\nstroke", 14);
+  psendroom(static_cast<std::size_t>(p + 14 - start));
+  return true;
+}
+
+}  // namespace
+
 void deline(float x[], float y[], int n) {
   if (n < 1) return;
+  if (n == 2 && quick_line(x, y)) return;
   begin_path(x[0], y[0]);
   if (n == 1) add_lineto(x[0], y[0]);
   for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);

@@ -211,6 +211,14 @@ void pswrite(std::string_view line) {
   if (!unit::write_line_if_open(psparams_90.IUNITPS, line)) report_plot_write_failure();
 }
 
+char* psroom(std::size_t n) { return unit::line_room(psparams_90.IUNITPS, n); }
+
+void psendroom(std::size_t k) {
+  if (!unit::end_line(psparams_90.IUNITPS, k)) report_plot_write_failure();
+}
+
+bool psplainstroke() { return color_to_send(1) < 0; }
+
 std::string pscolortext(int c) {
   std::size_t k = static_cast<std::size_t>(c);
   Line line;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -49,5 +50,12 @@ void psforgetcolor();
 // Writes one line into the plot file (or several, parted by line ends); discarded when no
 // plot file could be opened.
 void pswrite(std::string_view line);
+// Room for a line of up to n characters built in place in the plot file's buffer; nullptr
+// when no plot file is open. psendroom ends that line after its first k characters; no
+// other line may be written in between.
+char* psroom(std::size_t n);
+void psendroom(std::size_t k);
+// True when a stroke now needs no colour line before it.
+bool psplainstroke();
 // The three colour texts of colour number c, each "f6.3" and a blank: "R G B ".
 std::string pscolortext(int c);
