@@ -146,6 +146,11 @@ TEST_F(PsFile, AFullDiskIsReportedOnceBeforeTheNextQuestion) {
   input("\n\n\n\n\n");
   std::string name = fit("/dev/full", 50);
   intplinit(name, 2);
+  // More lines than a buffer holds: the failure shows while they are drawn.
+  for (int k = 0; k < 3000; ++k) {
+    float x[] = {1, 2}, y[] = {static_cast<float>(k), 3};
+    deline(x, y, 2);
+  }
   intnewpage();
   intplend();
   disk.reset();
