@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -182,13 +181,12 @@ bool small_field(Field16& field, float v, int w) {
   if (!(a < 1.0e7f) || w < 0 || w > 16) return false;
   constexpr double scale = D == 0 ? 1.0 : D == 1 ? 10.0 : 100.0;
   constexpr std::uint32_t unit = D == 0 ? 1 : D == 1 ? 10 : 100;
-  // The product is exact; adding and taking away 2^52 leaves its nearest integer, a tie to
-  // even, with no branch on the digits beyond the last one shown (a coin toss for a
-  // coordinate).
-  constexpr double two52 = 4503599627370496.0;
   if constexpr (D == 2) {
     if (hundredths_field(field, v, w)) return true;
   }
+  // The product is exact; adding and taking away 2^52 leaves its nearest integer, a tie to
+  // even, with no branch on the digits beyond the last one shown.
+  constexpr double two52 = 4503599627370496.0;
   const double x = static_cast<double>(a) * scale;
   const auto n = static_cast<std::uint32_t>((x + two52) - two52);
   const bool minus = std::signbit(v) && n != 0;  // a value that rounds to zero has no sign

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
-#include <streambuf>
 #include <optional>
+#include <streambuf>
 
 namespace platform {
 namespace {

@@ -148,8 +148,8 @@ struct KeptNumbers {
 };
 KeptNumbers kept_x, kept_y;
 
-// The text of a coordinate into the path text, from the texts kept when the number is one
-// of them.
+// The text of a coordinate: one of the two kept when the number is one of them, else made
+// and kept in place of the older one.
 [[gnu::always_inline]] inline const KeptNumbers::Text& kept_text(float v, KeptNumbers& kept) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
   if (!kept.texts[kept.latest].holds(bits)) {
@@ -164,6 +164,7 @@ KeptNumbers kept_x, kept_y;
   return kept.texts[kept.latest];
 }
 
+// The text of a coordinate into the path text.
 [[gnu::always_inline]] inline void put_number(float v, KeptNumbers& kept) {
   const KeptNumbers::Text& t = kept_text(v, kept);
   path_text.add16(t.field, t.size);
