@@ -37,7 +37,8 @@ int truncated(float v) {
 // An annotation: the value truncated to an integer when NAWDIG is 0, else with NAWDIG
 // decimals, in at most 20 characters.
 std::string annotation(float value, int NAWDIG) {
-  std::string s(20, ' ');
+  static std::string s;  // kept from one annotated tic to the next: no allocation for each
+  s.assign(20, ' ');
   int n = 0;
   if (NAWDIG == 0)
     intg2char(s, n, 20, truncated(value));

@@ -295,15 +295,25 @@ void put_string_literal(std::string& s, std::string_view text) {
 
 // An angle in "f7.2"; one too wide for the field (or whose opposite is) is first reduced
 // modulo 360, which turns the text the same way.
-float writable_angle(float a) {
-  if (a == 0.0f) return a;  // most texts
-  std::string s;
-  put_f(s, a, 7, 2);
-  put_f(s, -a, 7, 2);
-  return s.find('*') == std::string::npos ? a : std::fmod(a, 360.0f);
+bool fits_f72(float a) {
+  Field16 field;
+  return small_field(field, a, 7, 2) && (field.low & 0xFF) != '*';  // else 7 asterisks
 }
 
-std::string angle_line(float a) { return Line().f(a, 7, 2).x().a("rotate").str(); }
+float writable_angle(float a) {
+  if (a == 0.0f) return a;  // most texts
+  return fits_f72(a) && fits_f72(-a) ? a : std::fmod(a, 360.0f);
+}
+
+// "a rotate", a a writable angle, in line; gives the text (the turned annotations of an
+// axis take two each).
+std::string_view angle_line(float a, char (&line)[24]) {
+  Field16 field;
+  small_field(field, a, 7, 2);
+  std::memcpy(line, &field.low, 8);
+  std::memcpy(line + 7, " rotate", 7);
+  return {line, 14};
+}
 
 // The font size written: the height in points truncated, never below 1.
 int font_size() {
@@ -482,9 +492,10 @@ void detext2(float x, float y, std::string_view text) {
   psstrokepath();
   path_text.clear();
   put_point(x, y, " moveto");
+  char turn[24];
   if (angle != 0.0f) {
     path_text.new_line();
-    path_text.add(angle_line(written));
+    path_text.add(angle_line(written, turn));
   }
   const std::string_view font = font_line();
   if (font.size() <= PathText::max_line) {
@@ -504,7 +515,10 @@ void detext2(float x, float y, std::string_view text) {
     block += h == 2 ? "\ndup stringwidth pop -2 div 0 rmoveto\nshow" : "\ndup stringwidth pop -1 div 0 rmoveto\nshow";
   else
     block += " show";
-  if (angle != 0.0f) block += '\n' + angle_line(-written);
+  if (angle != 0.0f) {
+    block += '\n';
+    block += angle_line(-written, turn);
+  }
   pswrite(block);
 }
 
