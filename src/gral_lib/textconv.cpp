@@ -113,10 +113,9 @@ void intg2char(std::string& cstr, int& nchar, int mchar, int iv) {
     nchar = mchar;
     return;
   }
-  std::string field;
-  put_i(field, iv, nchar);
-  field.resize(static_cast<std::size_t>(mchar), ' ');
-  cstr.replace(0, static_cast<std::size_t>(mchar), field);
+  // Written in place: an axis turns a number into text at every annotated tic.
+  put_i(cstr.data(), iv, nchar);
+  std::fill(cstr.begin() + nchar, cstr.begin() + mchar, ' ');
 }
 
 void real2charf1(std::string& cstr, int& m, int n, int mavail, float r) {

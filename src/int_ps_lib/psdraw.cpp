@@ -332,15 +332,24 @@ std::string_view font_name() {
 // The line that sets the font of a text, made again only when the font or its size
 // changes: the annotations of an axis share theirs.
 std::string_view font_line() {
-  static std::string line, name;
-  static int size = 0;
-  const int now = font_size();
-  if (line.empty() || now != size || font_name() != name) {
-    size = now;
-    name = font_name();
-    line = std::to_string(size) + " " + name + " findfont exch scalefont setfont";
-  }
-  return line;
+  // The lines of the last few fonts: a page takes turns between the sizes of its captions,
+  // annotations and titles.
+  struct Kept {
+    std::string line, name;
+    int size = 0;
+  };
+  static Kept kept[4];
+  static std::size_t next = 0;
+  const int size = font_size();
+  const std::string_view name = font_name();
+  for (const Kept& k : kept)
+    if (!k.line.empty() && k.size == size && k.name == name) return k.line;
+  Kept& k = kept[next];
+  next = (next + 1) % std::size(kept);
+  k.size = size;
+  k.name = name;
+  k.line = std::to_string(size) + " " + k.name + " findfont exch scalefont setfont";
+  return k.line;
 }
 
 }  // namespace
