@@ -72,8 +72,8 @@ void report_outside(const OutsideReport& r, int nb, float edge, float v) {
 // number). The edges, a running sum of the bin width, lie about evenly: the bin that the
 // width gives is a first guess, moved to the stored edges themselves, whose rounding it
 // cannot foresee. A run's values fall anywhere; this finds each in a step or two.
-int inner_bin(const float* edges, int nbin, float v) {
-  const float t = (v - edges[0]) * (static_cast<float>(nbin) / (edges[nbin] - edges[0]));
+int inner_bin(const float* edges, int nbin, float v, float per_width) {
+  const float t = (v - edges[0]) * per_width;
   int bin = 0;
   if (t >= static_cast<float>(nbin - 1))
     bin = nbin - 1;
@@ -114,6 +114,16 @@ void hstadd(const float vals[], int n, int nb) {
   const float low_warn = low - 2.0e-6f;
   const float high_reject = high + 1.0e-5f;
   const float high_warn = high + 2.0e-6f;
+  // Bins per unit of x, for the first guess of a value's bin: a run adds its values one by
+  // one, so it is worked out again only when the binning has changed.
+  struct Guess {
+    float low = 0.0f, high = 0.0f;
+    int nbin = 0;
+    float per_width = 0.0f;
+  };
+  static Guess guesses[max_histograms];
+  Guess& g = guesses[i];
+  if (g.low != low || g.high != high || g.nbin != nbin) g = {low, high, nbin, static_cast<float>(nbin) / (high - low)};
 
   for (int k = 0; k < n; ++k) {
     const float v = vals[k];
@@ -130,7 +140,7 @@ void hstadd(const float vals[], int n, int nb) {
       // The first edge above v closes its bin; a value on an inner edge opens the next bin.
       // The last edge is the maximum itself, which the rounding of the running sum of the
       // inner edges may have passed, so it is looked at on its own.
-      bin = inner_bin(edges, nbin, v);
+      bin = inner_bin(edges, nbin, v, g.per_width);
       if (bin == nbin - 1 && !(edges[nbin] > v)) {
         if (!(v <= high_reject)) {  // also a value that is not a number
           report_outside(high_rejection, nb, high, v);
