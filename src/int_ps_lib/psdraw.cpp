@@ -308,8 +308,8 @@ float writable_angle(float a) {
 // "a rotate", a a writable angle, in line; gives the text (the turned annotations of an
 // axis take two each).
 std::string_view angle_line(float a, char (&line)[24]) {
-  Field16 field;
-  small_field(field, a, 7, 2);
+  Field16 field{};
+  small_field(field, a, 7, 2);  // a writable angle is below 10^4 in magnitude
   std::memcpy(line, &field.low, 8);
   std::memcpy(line + 7, " rotate", 7);
   return {line, 14};
