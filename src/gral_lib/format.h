@@ -75,6 +75,7 @@ inline bool hundredths_field(Field16& field, float v, int w) {
   field.high = 0;
   return true;
 }
+
 void put_g(std::string& s, float v, int w, int d);
 void put_e(std::string& s, float v, int w, int d);
 void put_es(std::string& s, float v, int w, int d);
