@@ -146,15 +146,17 @@ TEST_F(PsFile, AFullDiskIsReportedOnceBeforeTheNextQuestion) {
   input("\n\n\n\n\n");
   std::string name = fit("/dev/full", 50);
   intplinit(name, 2);
-  // More lines than a buffer holds: the failure shows while they are drawn.
+  // More lines than a buffer holds: the failure is told while they are drawn.
   for (int k = 0; k < 3000; ++k) {
     float x[] = {1, 2}, y[] = {static_cast<float>(k), 3};
     deline(x, y, 2);
   }
+  std::string c = take_output();
+  EXPECT_NE(c.find("COULD NOT WRITE PostScript plot FILE"), std::string::npos);
   intnewpage();
   intplend();
   disk.reset();
-  std::string c = take_output();
+  c += take_output();
   std::size_t at = 0;
   for (const char* line : {"COULD NOT WRITE plot init FILE", "Could not update or create", "Enter PostScript plot",
                            "COULD NOT WRITE PostScript plot FILE", "Enter CR = Return", "plot file is closed"})
