@@ -105,6 +105,9 @@ TEST_F(PlotPages, FaultTracesAtTheirDepthsAndTilts) {
     EXPECT_EQ(count_of(r.console, " is vertical and parallel to the cross section => it has no trace "
                                   "within the cross section\n"),
               2);
+    EXPECT_TRUE(has(r.console, " Plotting fault trace #     3 in section     1\n") &&
+                has(r.console, " Fault #     4 in section     1\n"))
+        << r.console;
     for (const Trace& t : traces) EXPECT_TRUE(drawn(file(plot), t)) << settings << t.d1;
     EXPECT_TRUE(gs_render(plot).ok());
   }

@@ -166,7 +166,13 @@ TEST_F(Program, SubplotLayout) {
   // 11: the maps of sub-plots 13 and 3 (unchanged), 0 does nothing, 99 back; 50 the pictures.
   std::string c = run("\n11\n10\n13\n\n3\n\n0\n99\n50\n99\n9999\n").console;
   EXPECT_TRUE(has(c, "  xlcm  =     8.000  ylcm  =    22.500\n  xcm0  =     4.500  ycm0  =     2.000\n") &&
-              has(c, " |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n") && has(c, " |  | 15 |    | 14 |  |\n"));
+              has(c, " |ycm|   |  0.000   3.000|   |yu|   | 22.500|\n"));
+  // The legend, the small boxes and both core pictures, in order.
+  std::size_t at = 0;
+  for (const char* line : {"  n  : fixed box size, origin at lower left\n", " (n) : fixed scale,    origin at center\n",
+                           " |  | (3) |  | (6) |  |\n", " |  |  7  |  | 10  |  |\n", " |  | 13 |    | 14 |  |\n",
+                           " |  | 15 |    | 14 |  |\n"})
+    EXPECT_NE(at = c.find(line, at), std::string::npos) << line;
 }
 
 }  // namespace

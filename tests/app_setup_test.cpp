@@ -22,6 +22,9 @@ TEST_F(AppSetup, SectionAxesAndBoxAreSetAgainEachTime) {
   skvraxis(5);
   axisblk7a.USA2[0] = 99.0f;  // as the axis menu or a run would leave it
   axisblk7b.WALAB[4] = "changed";
+  axisblk7a.IBXAXIS = 7;
+  axisblk7a.IBYAXIS = 8;
+  axisblk7b.WBLAB = "changed";
   skvraxis(5);
   EXPECT_EQ(axisblk7a.USA1[0], -5.0f);
   EXPECT_EQ(axisblk7a.USA2[0], 5.0f);
