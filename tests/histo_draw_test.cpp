@@ -218,7 +218,7 @@ TEST_F(HistoDraw, YTicChoiceIsStoredWhateverThePlotType) {
   const struct {
     float span;
     int step, per_label;
-  } cases[] = {{5, 1, 1},    {6, 1, 2},    {10, 1, 2},          {9.99995f, 1, 2}, {10.9f, 1, 2},       {11, 5, 1},
+  } cases[] = {{5, 1, 1},    {6, 1, 2},    {10, 1, 2},          {9.99995f, 1, 2}, {5.99995f, 1, 2}, {10.9f, 1, 2},       {11, 5, 1},
                {100, 10, 2}, {101, 50, 1}, {600000, 100000, 2}, {0, 1, 1},        {std::nanf(""), 1, 1}};
   blkhst8.IPLTYPEHST0[0] = 10;
   for (const auto& c : cases) {
@@ -266,8 +266,20 @@ TEST_F(HistoDraw, RoseRingsAndTicks) {
       // A sector runs back to the centre at point 89; a circle never does.
       EXPECT_EQ(std::hypot(ring[88].x, ring[88].y) < 0.01f, !c.full);
     }
-    // 10 bins, 4 per tic: long ticks at edges 1, 5, 9, 11, short ones at 2-4, 6-8, 10, 11.
-    for (int k = 0; k < 12; ++k, ++p) ASSERT_EQ(p < drawn.size() ? drawn[p].size() : 0, 2u);
+    // 10 bins, 4 per tic: long ticks at edges 1, 5, 9, 11, short ones at 2-4, 6-8, 10, 11;
+    // plot type 2 turns edge e to the angle of its value from +x, counter-clockwise.
+    std::vector<float> want, got;
+    for (int e : {1, 5, 9, 11, 2, 3, 4, 6, 7, 8, 10, 11}) want.push_back(std::fmod(c.span * (e - 1) / 10, 360.0f));
+    for (int k = 0; k < 12; ++k, ++p) {
+      ASSERT_EQ(p < drawn.size() ? drawn[p].size() : 0, 2u);
+      const float a = std::atan2(drawn[p][1].y, drawn[p][1].x) * 180.0f / 3.14159265f;
+      got.push_back(std::fmod(a + 360.0f, 360.0f));
+    }
+    for (auto* angles : {&want, &got}) {
+      for (float& x : *angles) x = x > 359.95f ? x - 360.0f : x;  // a hair below 360 is 0
+      std::sort(angles->begin(), angles->end());
+    }
+    for (std::size_t k = 0; k < want.size(); ++k) EXPECT_NEAR(got[k], want[k], 0.05f) << k;
     EXPECT_NEAR(std::hypot(drawn[p - 2][1].x, drawn[p - 2][1].y), 1.05f * c.outer, 0.01f);
     EXPECT_NEAR(std::hypot(drawn[p - 1][1].x, drawn[p - 1][1].y), 1.08f * c.outer, 0.01f);
   }

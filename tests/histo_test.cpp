@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gral_lib/console.h"
@@ -65,8 +66,8 @@ TEST_F(Histo, InitialisationWritesEverySlotAndKeepsTheData) {
   }
   EXPECT_EQ(hst_label(3, 1), "-X" + std::string(23, ' '));
   use(1);
-  binning(1, 0, 90, 18);
-  add(1, 5);
+  binning(1, 0, 90, 9);
+  add(1, 15);
   int sw = -1;
   shstall(sw, 5);
   EXPECT_EQ(sw, 1);
@@ -77,7 +78,7 @@ TEST_F(Histo, InitialisationWritesEverySlotAndKeepsTheData) {
   EXPECT_EQ(count(1, 2), 1);
   EXPECT_EQ(blkhst8.NTOTHST0[0], 1);
   EXPECT_EQ(blkhst8.NBINHST0[0], 1);
-  EXPECT_EQ(hst_edge(3, 1), 10.0f);  // the third edge is kept, only edges 1 and 2 are written
+  EXPECT_EQ(hst_edge(3, 1), 20.0f);  // the third edge is kept, only edges 1 and 2 are written
 }
 
 // Where each value goes on 0 to 90 in 18 bins, and what is reported.
@@ -321,6 +322,7 @@ struct SetterRow {
   int reset;      // what it becomes
   bool menu;      // the refusal opens the menu
   const char* init_line;  // written under the menu head in mode 5
+  int fallback;           // what mode 5 stores
 };
 
 std::string label_text(35, ' ');
@@ -328,29 +330,29 @@ int label_slot = 2;
 
 const SetterRow setter_rows[] = {
     {"shstnb", [](int& v, int, int m) { shstnb(v, m); }, [] { return blkhst8.NBHST; }, 13, 12, true,
-     " INITIALISING NB OF HISTOGRAMS TO:   0"},
+     " INITIALISING NB OF HISTOGRAMS TO:   0", 0},
     {"shstxind", [](int& v, int nb, int m) { shstxind(v, nb, m); }, [] { return blkhst8.IXHST0[1]; }, 0, 2, true,
-     " INITIALISING X AXIS INDEX OF HISTOGRAM NB:   2"},
+     " INITIALISING X AXIS INDEX OF HISTOGRAM NB:   2", 2},
     {"shstxbin2",
      [](int& v, int nb, int m) {
        float xmin = 0, xmax = 90;
        int nxtic = 1, nxlab = 1;
        shstxbin2(xmin, xmax, v, nxtic, nxlab, label_text, nb, m);
      },
-     [] { return blkhst8.NBINHST0[1]; }, 0, 180, true, " INITIALISING X AXIS OF HISTOGRAM NB:   2"},
-    {"shstyextype", shstyextype, [] { return blkhst8.NYEXTYPHST0[1]; }, 4, 0, false, nullptr},
+     [] { return blkhst8.NBINHST0[1]; }, 0, 180, true, " INITIALISING X AXIS OF HISTOGRAM NB:   2", 10},
+    {"shstyextype", shstyextype, [] { return blkhst8.NYEXTYPHST0[1]; }, 4, 0, false, nullptr, 0},
     {"shstyext",
      [](int& v, int nb, int m) {
        float ymin = 0, ymax = static_cast<float>(v);
        shstyext(ymin, ymax, nb, m);
        v = static_cast<int>(ymax);
      },
-     [] { return static_cast<int>(blkhst8.YMAXHST0[1]); }, 0, 0, false, nullptr},
-    {"shstplotype", shstplotype, [] { return blkhst8.IPLTYPEHST0[1]; }, 10, 1, false, nullptr},
-    {"shstplotstyle", shstplotstyle, [] { return blkhst8.IPLSTYLEHST0[1]; }, 5, 11, false, nullptr},
-    {"shstfillcolor", shstfillcolor, [] { return blkhst8.IPLFLCOLHST0[1]; }, -3, 1, false, nullptr},
+     [] { return static_cast<int>(blkhst8.YMAXHST0[1]); }, 0, 0, false, nullptr, 10},
+    {"shstplotype", shstplotype, [] { return blkhst8.IPLTYPEHST0[1]; }, 10, 1, false, nullptr, 1},
+    {"shstplotstyle", shstplotstyle, [] { return blkhst8.IPLSTYLEHST0[1]; }, 5, 11, false, nullptr, 11},
+    {"shstfillcolor", shstfillcolor, [] { return blkhst8.IPLFLCOLHST0[1]; }, -3, 1, false, nullptr, 8},
     {"shstlabel", [](int& v, int nb, int m) { shstlabel(label_text, v, label_slot, nb, m); },
-     [] { return blkhst8.ONLABELHST0[1][1]; }, 2, 0, true, " INITIALIZING HISTOGRAM FRAME: label"},
+     [] { return blkhst8.ONLABELHST0[1][1]; }, 2, 0, true, " INITIALIZING HISTOGRAM FRAME: label", 1},
 };
 
 TEST_F(Histo, SetterModeMatrix) {
@@ -358,18 +360,20 @@ TEST_F(Histo, SetterModeMatrix) {
     SCOPED_TRACE(row.name);
     fresh();
     use(3);
-    int value = row.stored();
-    const int before = value;
-    row.call(value, 2, 3);  // fetch: silent, nothing changes
+    const int before = row.stored();
+    int value = before + 1;
+    row.call(value, 2, 3);  // fetch: silent, the stored value comes back unchanged
     EXPECT_EQ(take_output(), "");
     EXPECT_EQ(value, before);
+    EXPECT_EQ(row.stored(), before);
+    value = 7;
     row.call(value, 2, 5);  // default: silent but for the initialising line
     Lines lines = take_lines();
     EXPECT_EQ(lines.size(), row.init_line ? 4u : 0u);
     if (row.init_line) {
       EXPECT_EQ(lines.back(), row.init_line);
     }
-    EXPECT_EQ(row.stored(), value);
+    EXPECT_EQ(std::pair(value, row.stored()), std::pair(row.fallback, row.fallback));
     if (row.bad || row.reset) {
       value = row.bad;
       input("99\n");
@@ -391,9 +395,21 @@ TEST_F(Histo, BadHistogramNumber) {
       use(nbhst);
       const bool adds = row.name == std::string("shstxind") || row.name == std::string("shstxbin2") ||
                         row.name == std::string("shstyext");
+      // Marks in the slot past the last in use: a setter that takes no action leaves them.
+      const int i = std::min(nbhst, max_histograms - 1);
+      auto slot = [i] {
+        return std::tuple(blkhst8.NYEXTYPHST0[i], blkhst8.YMAXHST0[i], blkhst8.IPLTYPEHST0[i],
+                          blkhst8.IPLSTYLEHST0[i], blkhst8.IPLFLCOLHST0[i], blkhst8.ONLABELHST0[i][label_slot - 1]);
+      };
+      const auto marks = std::tuple(99, -5.0f, 99, 99, 99, 99);
+      std::tie(blkhst8.NYEXTYPHST0[i], blkhst8.YMAXHST0[i], blkhst8.IPLTYPEHST0[i], blkhst8.IPLSTYLEHST0[i],
+               blkhst8.IPLFLCOLHST0[i], blkhst8.ONLABELHST0[i][label_slot - 1]) = marks;
       int value = 1;
       input("99\n99\n99\n");
       row.call(value, nbhst + 1, 5);
+      if (!adds && nbhst < max_histograms) {
+        EXPECT_EQ(slot(), marks);
+      }
       const std::string out = take_output();
       const std::string added = nbhst == 12 ? " ==> RESET histogram nb =  12\n" : " ==> RESET histogram nb =   4\n";
       EXPECT_TRUE(has(out, adds ? added : " ==> NO ACTION\n")) << out;
@@ -411,10 +427,11 @@ TEST_F(Histo, BadHistogramNumber) {
   fresh();
   use(3);
   blkhst8.NTOTHST0[0] = 5;
-  hstclear(4);
-  hstcompend(0);
+  for (auto call : {+[] { hstclear(4); }, +[] { hstcompend(0); }}) {
+    call();
+    EXPECT_TRUE(has(take_output(), " nb is outside [   1 ,   3 ]\n ==> EXITING WITHOUT ACTION\n"));
+  }
   EXPECT_EQ(blkhst8.NTOTHST0[0], 5);
-  EXPECT_TRUE(has(take_output(), " nb is outside [   1 ,   3 ]\n ==> EXITING WITHOUT ACTION\n"));
   fresh();
   float xmin, xmax, ymin, ymax;
   int nb = 1;
