@@ -171,3 +171,16 @@ TEST_F(FileOpen, AFileThatCannotTakeItsLinesIsReportedWhenClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FileOpen, AFileWrittenNeverReplacesOneOpenOnAnotherUnit) {
+  std::ofstream("plot.ps") << "%!\n";
+  ASSERT_TRUE(unit::open_read(25, "plot.ps"));
+  EXPECT_FALSE(unit::open_write(50, "./plot.ps", "%!"));  // the same file under another name
+  unit::close(25);
+  EXPECT_TRUE(unit::open_write(50, "./plot.ps", "%!"));
+  unit::close(50);
+}
+
+}  // namespace

@@ -83,6 +83,7 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(E(0.1f, 140, 130) + ES(0.1f, 140, 129), "    0." + tenth + "E+00     1." + tenth.substr(1) + "E-01");
   EXPECT_EQ(G(0.1f, 10, 200) + ES(2.5f, 9, -3) + F(1.5f, 5, -2), "******       2.E+00   2.");
   EXPECT_EQ(F(1.5f, 3000, 2) + F(0.5f, 1100, 5000), std::string(1020, ' ') + "1.50" + std::string(1024, '*'));
+  EXPECT_EQ(Line().x(1 << 30).rep('-', 5000).str(), std::string(1024, ' ') + std::string(1024, '-'));
 }
 
 // The quick ways into a character buffer (or a register) give what put_f and put_i append, also at the

@@ -9,6 +9,11 @@ namespace {
 
 bool complete(ListStatus st) { return st == ListStatus::ok || st == ListStatus::slash; }
 
+// Why a record's lines ran out: the end of the data, or a file that could not give them.
+RecordRead ended(int iunit) {
+  return unit::read_failure(iunit) == unit::ReadFailure::end_of_file ? RecordRead::end : RecordRead::failed;
+}
+
 }  // namespace
 
 bool read_data_header(KvrRecord& rec) {
@@ -23,7 +28,7 @@ bool read_data_header(KvrRecord& rec) {
 
 RecordRead read_record(int iunit, int idatfmt, KvrRecord& rec) {
   static std::string line;  // kept from record to record: no allocation per record
-  if (!unit::read_line(iunit, line)) return RecordRead::end;
+  if (!unit::read_line(iunit, line)) return ended(iunit);
   // A record may go on over the next lines; a field without a value keeps the one it had.
   LineSupplier more = [iunit](std::string& l) { return unit::read_line(iunit, l); };
   std::string d1(1, rec.DDIR[0]), d2(1, rec.DDIR[1]);
@@ -46,6 +51,6 @@ RecordRead read_record(int iunit, int idatfmt, KvrRecord& rec) {
   rec.DDIR[0] = d1[0];
   rec.DDIR[1] = d2[0];
   if (st == ListStatus::unreadable) return RecordRead::failed;
-  if (st == ListStatus::end_of_input) return RecordRead::end;
+  if (st == ListStatus::end_of_input) return ended(iunit);
   return RecordRead::read;
 }

@@ -30,12 +30,13 @@ void write_column_names(const KvrSettings& set, const ResultsDestination& dest) 
     for (std::string_view n : names_section) put(n);
   else
     for (std::string_view n : names_plain) put(n);
-  unit::write_line(dest.unit, s);
+  unit::write_line_if_open(dest.unit, s);
 }
 
 void open_results(KvrSettings& set, ResultsDestination& dest) {
   if (set.OTP == 1) {
     opef2(set.outfile, "fracture data output ", results_unit, "new", 0);
+    report_records(results_unit, 2);  // after the header and column-name lines
     dest.unit = results_unit;
     dest.file_open = true;
   } else {
@@ -87,13 +88,14 @@ void write_results_record(const KvrSettings& set, const KvrRecord& rec, const Re
     s += sep;
   }
   s += trimmed(rec.comment);
-  unit::write_line(dest.unit, s);
+  unit::write_line_if_open(dest.unit, s);
 }
 
 bool results_kept(const KvrSettings& set, const ResultsDestination& dest, bool flush_now) {
   if (!dest.file_open) return true;
   if (flush_now) unit::flush(dest.unit);
-  return write_checked(dest.unit, "fracture data output ", set.outfile);
+  // A file that failed is closed once it has been reported (at a question, say).
+  return unit::is_open(dest.unit) && write_checked(dest.unit, "fracture data output ", set.outfile);
 }
 
 void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDestination& dest,

@@ -31,6 +31,6 @@ void write_results_header(const KvrSettings& set, const KvrRecord& rec, const Re
   s += cdate;
   s += " at ";
   s += ctime;
-  unit::write_line(dest.unit, s);
+  unit::write_line_if_open(dest.unit, s);
   write_column_names(set, dest);
 }

@@ -10,10 +10,19 @@
 #include "gral_lib/format.h"
 #include "gral_lib/frames.h"
 #include "gral_lib/prompts.h"
+#include "gral_lib/textconv.h"
 #include "gral_lib/units.h"
 #include "runinfo_lib/runinfo.h"
 
 namespace {
+
+// The lines of an error frame that name a data file that could not be read (an
+// input/output error), so that its end is not taken for the end of the data.
+void file_failure_lines(const KvrSettings& set) {
+  if (set.ITP != 1 || unit::read_failure(data_unit) != unit::ReadFailure::error) return;
+  say("COULD NOT READ fracture data input FILE");
+  say(Line().a("File name =").x().a(trimmed(set.infile)).str());
+}
 
 constexpr std::string_view dots42 = "..........................................";
 
@@ -28,6 +37,7 @@ bool open_data_source(KvrSettings& set, KvrRecord& rec) {
     say_dashes();
     if (read_data_header(rec)) return true;
     errorhead(kvr_name, kvr_version, kvr_date);
+    file_failure_lines(set);
     say("when trying to read header");
     errortail00();
     return false;
@@ -52,8 +62,9 @@ bool ask_for_record(const KvrSettings& set, KvrRecord& rec) {
 
 void record_line(int nread) { say(Line().a("while reading data nb").x().i(nread, 5).str()); }
 
-void read_failure(int nread) {
+void read_failure(const KvrSettings& set, int nread) {
   errorhead(kvr_name, kvr_version, kvr_date);
+  file_failure_lines(set);
   say(Line().a("when trying to read").x().i(nread + 1, 5).x().a("th data").str());
   errortail00();
 }
@@ -119,7 +130,7 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
       if (!from_file && !ask_for_record(set, rec)) break;
       RecordRead got = read_record(in_unit, set.IDATFMT, rec);
       if (got == RecordRead::failed) {
-        read_failure(rec.nread);
+        read_failure(set, rec.nread);
         break;
       }
       if (got == RecordRead::end) break;

@@ -28,6 +28,8 @@ void set_comment(KvrRecord& rec, std::string_view text);
 // Reads the data file's title and column-name line; false when they cannot be read.
 bool read_data_header(KvrRecord& rec);
 
+// A record read, the end of the data, or a record that cannot be read (its values, a line too
+// long to be one, or a file that can no longer be read: an input/output error).
 enum class RecordRead { read, end, failed };
 // Reads one record in the layout of idatfmt from unit iunit.
 RecordRead read_record(int iunit, int idatfmt, KvrRecord& rec);

@@ -53,6 +53,27 @@ void section_lines(std::string_view what, int isect) {
 // Caption line 5 of the page that ends: its number of converted records.
 void number_of_data(int n) { page_caption("Number of data = " + shortest_text(n), 5, 2.0f, -1); }
 
+// The page in progress until its caption is drawn, and its records so far: a stop in the
+// middle of it (an end of input at a pause) still gives it its caption, before the plot
+// file's trailer.
+struct PageInProgress {
+  int isect = 0;
+  int ndata = 0;
+} page_in_progress;
+
+void finish_page(int isect, int ndata) {
+  unit::at_stop(nullptr);
+  section_lines("Finishing section ", isect);
+  int just = 0;
+  stextalign(just, 3);
+  number_of_data(ndata);
+  stextalign(just, 1);
+}
+
+void finish_page_at_stop() {
+  if (iocom.lplotopen) finish_page(page_in_progress.isect, page_in_progress.ndata);
+}
+
 // Half the width of the axis across the core: half the diameter in whole centimetres, up
 // from any fraction of 0.01 cm or more. A core so thin that this is 0 gets 1 cm, so the
 // axis never has two equal bounds; one too wide for an integer gets the largest.
@@ -100,8 +121,7 @@ void start_page(const KvrSettings& set, KvrRecord& rec) {
   int just = 0;
   stextalign(just, 3);
   if (rec.lsectpage) {
-    section_lines("Finishing section ", rec.isectprev);
-    number_of_data(rec.nsectdata - 1);  // without the record that opens this section
+    finish_page(rec.isectprev, rec.nsectdata - 1);  // without the record that opens this section
     section_lines("Starting section ", rec.ISECT);
     newpage();
   }
@@ -178,15 +198,12 @@ void section_axis(const KvrSettings& set, KvrRecord& rec) {
 
 void section_record(const KvrSettings& set, KvrRecord& rec) {
   if (!rec.lsectpage || rec.ISECT != rec.isectprev) start_page(set, rec);
+  page_in_progress = {rec.isectprev, rec.nsectdata};
+  unit::at_stop(finish_page_at_stop);
   fault_trace(set, rec);
 }
 
 void section_end(KvrRecord& rec) {
   // A run that started no section page has none to end.
-  if (!rec.lsectpage) return;
-  section_lines("Finishing section ", rec.isectprev);
-  int just = 0;
-  stextalign(just, 3);
-  number_of_data(rec.nsectdata);
-  stextalign(just, 1);
+  if (rec.lsectpage) finish_page(rec.isectprev, rec.nsectdata);
 }

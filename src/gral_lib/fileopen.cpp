@@ -1,5 +1,8 @@
 #include "gral_lib/fileopen.h"
 
+#include <algorithm>
+#include <map>
+
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
 #include "gral_lib/frames.h"
@@ -30,23 +33,72 @@ void opening_frame(const RoutineId& id, std::string_view desc) {
   menutail();
 }
 
+// A file written through one of the routines here, for its report when it cannot take what
+// is written: the unit's description and name, and the header lines before its records
+// (-1: no count of records).
+struct WrittenFile {
+  std::string desc, name;
+  int nheader = -1;
+};
+std::map<int, WrittenFile> written_files;
+
+void could_not_write(std::string_view cdesc, std::string_view cfile, long long records) {
+  errorhead("close_checked", "1.0 ", "2026-12-07");
+  err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
+  err(Line().x().a("File name =").x().a(trimmed(cfile)));
+  if (records >= 0) err(Line().x().a("Records written whole =").x().i(records, 10));
+  err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
+  errortail00();
+}
+
+void report_written_file(int iunit, long long lines) {
+  const WrittenFile& f = written_files[iunit];
+  could_not_write(f.desc, f.name, f.nheader < 0 ? -1 : std::max(0LL, lines - f.nheader));
+}
+
+// The name without its directory, in n characters.
+std::string base_name(std::string_view path, std::size_t n) {
+  int nlen;
+  std::string base(n, ' ');
+  path2basename(nlen, base, path);
+  return base;
+}
+
+// The typed name cuts at a NUL, and a line end or another control character makes a name
+// that the console does not show as it is: none of them is taken for a file.
+bool usable_name(std::string_view path) {
+  return !path.empty() && std::none_of(path.begin(), path.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 32 || b == 127;
+  });
+}
+
 // Opens the named file on the unit as the status and action ask; an unknown status or
-// action opens nothing.
-bool open_file(int iunit, std::string_view field, std::string_view cstatus, std::string_view caction) {
+// action opens nothing. A file opened for writing gets its failure report.
+bool open_file(int iunit, std::string_view field, std::string_view cstatus, std::string_view caction,
+               std::string_view cdesc, std::string_view creplace = {}) {
   std::string path(strip_trailing(field));
   std::string_view status = strip_trailing(cstatus);
   std::string_view action = strip_trailing(caction);
-  if (path.empty()) return false;
+  if (!usable_name(path)) return false;
+  bool opened = false, writing = false;
   if (status == "old") {
     if (action == "write") return false;  // an existing file is never overwritten by "old"
-    return unit::open_read(iunit, path);
+    opened = unit::open_read(iunit, path);
+  } else if (status == "new") {
+    opened = writing = unit::open_write_new(iunit, path);
+  } else if (status == "unknown") {
+    if (action == "read") {
+      opened = unit::open_read(iunit, path);
+    } else {
+      opened = writing = unit::open_write(iunit, path, creplace);
+    }
   }
-  if (status == "new") return unit::open_write_new(iunit, path);
-  if (status == "unknown") {
-    if (action == "read") return unit::open_read(iunit, path);
-    return unit::open_write(iunit, path);
+  if (writing) {
+    written_files[iunit] = {std::string(cdesc), std::string(trimmed(base_name(path, path.size())))};
+    unit::on_write_failure(iunit, report_written_file);
   }
-  return false;
+  return opened;
 }
 
 void name_and_unit_lines(std::string_view field, int iunit, void (*put)(std::string_view)) {
@@ -54,17 +106,12 @@ void name_and_unit_lines(std::string_view field, int iunit, void (*put)(std::str
   put(Line().x().a("for unit =").x().i(iunit, 4));
 }
 
-void give_base_name(std::string& cfile, const std::string& field) {
-  int nlen;
-  std::string base(cfile.size(), ' ');
-  path2basename(nlen, base, field);
-  cfile = base;
-}
+void give_base_name(std::string& cfile, const std::string& field) { cfile = base_name(field, cfile.size()); }
 
 }  // namespace
 
 void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus,
-           std::string_view caction, int imode, int igrav, int& istat) {
+           std::string_view caction, int imode, int igrav, int& istat, std::string_view creplace) {
   std::string field = fit(cfile, name_field);
   std::string_view desc = trimmed(cdesc);
   for (;;) {
@@ -73,7 +120,7 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
     if (imode != 7) opening_frame(id_opef1, desc);
     int st;
     if (imode == 0) inchardef(field, question, field, st);
-    if (open_file(iunit, field, cstatus, caction)) {
+    if (open_file(iunit, field, cstatus, caction, desc, creplace)) {
       give_base_name(cfile, field);
       return;
     }
@@ -103,31 +150,22 @@ void opef1(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
   err(Line().x().rep('-', 43));
 }
 
-namespace {
-
-void could_not_write(std::string_view cdesc, std::string_view cfile) {
-  errorhead("close_checked", "1.0 ", "2026-12-07");
-  err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
-  err(Line().x().a("File name =").x().a(trimmed(cfile)));
-  err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
-  errortail00();
-}
-
-}  // namespace
-
 bool close_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
+  // A file with a report of its own is reported by its closing.
+  const bool reported = unit::reports_failure(iunit);
   if (unit::close(iunit)) return true;
-  could_not_write(cdesc, cfile);
+  if (!reported) could_not_write(cdesc, cfile, -1);
   return false;
 }
 
 bool write_checked(int iunit, std::string_view cdesc, std::string_view cfile) {
   if (!unit::write_failed(iunit)) return true;
   // Closed before the report, whose pause flushes every unit: the report comes once.
-  unit::close(iunit);
-  could_not_write(cdesc, cfile);
+  close_checked(iunit, cdesc, cfile);
   return false;
 }
+
+void report_records(int iunit, int nheader) { written_files[iunit].nheader = nheader; }
 
 void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_view cstatus, int imode) {
   std::string field = fit(cfile, name_field);
@@ -139,7 +177,7 @@ void opef2(std::string& cfile, std::string_view cdesc, int iunit, std::string_vi
     if (imode == 0) inchardef(field, question, field, st);
     // The file may be read and written; "old" still opens for reading only, so a data
     // file is never changed.
-    if (open_file(iunit, field, cstatus, "")) {
+    if (open_file(iunit, field, cstatus, "", desc)) {
       give_base_name(cfile, field);
       return;
     }

@@ -13,7 +13,7 @@ namespace {
 // Widths and digit counts are brought within reach whatever a caller passes: a field is at
 // most max_columns wide and shows at most that many digits; a float never has more than
 // exact_digits significant digits, the ones asked beyond them are zeros.
-constexpr int max_columns = 1024;
+constexpr int max_columns = max_field_columns;
 constexpr int exact_digits = 150;
 
 int columns(int w) { return std::clamp(w, 0, max_columns); }

@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+// The widest field written: wider ones, and runs of blanks or of one character, are cut to it.
+inline constexpr int max_field_columns = 1024;
+
 // Field writers: each appends one field to s.
 void put_a(std::string& s, std::string_view text, int w);
 void put_i(std::string& s, long long v, int w);
@@ -83,10 +86,7 @@ void put_es(std::string& s, float v, int w, int d);
 // Builds one line from edit descriptors, e.g. Line().x().a("New value = ").x().i(v, 12).
 class Line {
  public:
-  Line& x(int n = 1) {
-    s_.append(static_cast<std::size_t>(n > 0 ? n : 0), ' ');
-    return *this;
-  }
+  Line& x(int n = 1) { return rep(' ', n); }
   Line& a(std::string_view text) {
     s_.append(text);
     return *this;
@@ -97,7 +97,7 @@ class Line {
   }
   // n copies of one character, as in 50('*').
   Line& rep(char c, int n) {
-    s_.append(static_cast<std::size_t>(n > 0 ? n : 0), c);
+    s_.append(static_cast<std::size_t>(n < 0 ? 0 : n > max_field_columns ? max_field_columns : n), c);
     return *this;
   }
   Line& i(long long v, int w) {

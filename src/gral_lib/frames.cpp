@@ -34,7 +34,9 @@ void title_block(std::string_view kind, std::string_view cname, std::string_view
 }
 
 void pause_line() {
-  if (!iocom.lpause) return;
+  // A frame written while the program stops (the report of a file that could not be
+  // written whole) waits for nobody.
+  if (!iocom.lpause || unit::stopping()) return;
   unit::before_question();
   err(iocom.lcmdopen ? " ===> HIT RETURN TO RESUME COMMANDS" : " ===> HIT RETURN TO CONTINUE");
   std::string line;

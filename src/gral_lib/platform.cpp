@@ -1,5 +1,6 @@
 #include "gral_lib/platform.h"
 
+#include <poll.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -105,6 +106,8 @@ void ignore_file_size_signal() {
   ::signal(SIGXFSZ, SIG_IGN);
 }
 
+void ignore_broken_pipe_signal() { ::signal(SIGPIPE, SIG_IGN); }
+
 namespace {
 
 // The standard output with a buffer of 64 KB written straight to its file descriptor: a
@@ -140,6 +143,12 @@ class ConsoleOutput final : public std::streambuf {
     while (p < pptr()) {
       const ssize_t k = ::write(STDOUT_FILENO, p, static_cast<std::size_t>(pptr() - p));
       if (k < 0 && errno == EINTR) continue;
+      if (k < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        // Shared with a program that set it non-blocking: wait until it takes more.
+        pollfd ready{STDOUT_FILENO, POLLOUT, 0};
+        ::poll(&ready, 1, -1);
+        continue;
+      }
       if (k <= 0) {
         setp(buffer_, buffer_ + sizeof buffer_);
         return false;

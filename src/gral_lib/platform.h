@@ -55,8 +55,13 @@ void install(Services* s);
 // Called once at program start: a write beyond the file-size limit then fails and is
 // reported like a full disk, instead of the signal ending the program without a word.
 void ignore_file_size_signal();
+// Called once at program start: a write into a pipe whose reader has gone fails and is
+// handled (a file reported, the console's loss ending the program with its files whole),
+// instead of the signal ending the program without a word.
+void ignore_broken_pipe_signal();
 // Called once at program start, before anything is written: std::cout gets a buffer of
-// its own (64 KB), written straight to the standard output.
+// its own (64 KB), written straight to the standard output; an output that is not ready
+// (a non-blocking terminal or pipe) is waited for.
 void buffer_console_output();
 
 }  // namespace platform

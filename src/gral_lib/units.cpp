@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -19,30 +19,39 @@ constexpr int console_in = 5;
 constexpr int console_out = 6;
 constexpr std::size_t file_buffer_size = 1 << 16;
 
+// A file open on a unit, read or written straight through its descriptor: the system's
+// answer to every read and write is seen, so an input/output error is never taken for the
+// end of a file, and a write that fails is known at once.
 struct Unit {
-  std::istream* in = nullptr;
-  std::ostream* out = nullptr;
-  std::unique_ptr<std::ifstream> ifile;
-  std::unique_ptr<std::ofstream> ofile;
-  // The buffer of a file: for one read, the stream's; for one written, the lines that have
-  // not gone to the file yet (pending bytes of it), kept here rather than in the stream's
-  // buffer, whose general way with every line costs more than the line itself.
+  int fd = -1;
+  bool reading = false;
+  // The buffer: for a file read, bytes begin .. end not taken yet; for one written, the
+  // pending bytes that have not gone to the file, holding lines_pending complete lines.
   std::unique_ptr<char[]> buffer;
+  std::size_t begin = 0, end = 0;
   std::size_t pending = 0;
-  void (*finish)() = nullptr;  // last action of a stop
-  void (*failed)() = nullptr;  // report of a failed write, before the next console question
-  bool at_start = false;        // nothing read yet from the file
+  long long lines_pending = 0;
+  long long lines_kept = 0;  // complete lines in the file
+  bool failed = false;       // a write failed: nothing more goes to the file
+  ReadFailure read_end = ReadFailure::end_of_file;
+  bool at_start = false;     // nothing read yet from the file
+  dev_t dev = 0;
+  ino_t ino = 0;
+  void (*finish)() = nullptr;            // last action of a stop
+  WriteFailureReport report = nullptr;   // report of a failed write
 };
 
 struct Table {
   std::vector<Unit> units;
   std::istream* console_in_stream = &std::cin;
   std::ostream* console_out_stream = &std::cout;
+  void (*stop_action)() = nullptr;
+  bool stopping = false;
 
   Unit* find(int u) {
     if (u < 0 || static_cast<std::size_t>(u) >= units.size()) return nullptr;
     Unit& x = units[static_cast<std::size_t>(u)];
-    return (x.in || x.out) ? &x : nullptr;
+    return x.fd >= 0 ? &x : nullptr;
   }
   ~Table();
   Unit& slot(int u) {
@@ -58,66 +67,102 @@ constinit Table the_table;
 
 Table& table() { return the_table; }
 
-// A file whose buffered lines could not be written is reported once, before the question
-// that follows; the report may itself ask (its pause), so it is dropped before it runs.
-void report_write_failures() {
-  for (std::size_t u = 0; u < table().units.size(); ++u) {
-    Unit& x = table().units[u];
-    if (x.failed && x.out && x.out->fail()) {
-      auto report = x.failed;
-      x.failed = nullptr;
-      report();
-    }
+Unit* file_unit(int u) { return u == console_in || u == console_out ? nullptr : table().find(u); }
+
+// Writes n bytes to the file; the number written, fewer when the file cannot take them.
+std::size_t send(int fd, const char* p, std::size_t n) {
+  std::size_t done = 0;
+  while (done < n) {
+    const ssize_t k = ::write(fd, p + done, n - done);
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) break;
+    done += static_cast<std::size_t>(k);
   }
+  return done;
 }
 
-// Sends the pending lines of a file written to it; a short write marks the stream failed.
+// Sends the pending lines of a file written to it. After a failure nothing more is sent:
+// a later write that the disk would take again would leave a hole in the file.
 void drain(Unit& x) {
   if (x.pending == 0) return;
-  const auto n = static_cast<std::streamsize>(x.pending);
+  if (!x.failed) {
+    const std::size_t done = send(x.fd, x.buffer.get(), x.pending);
+    if (done == x.pending) {
+      x.lines_kept += x.lines_pending;
+    } else {
+      x.failed = true;
+      x.lines_kept += std::count(x.buffer.get(), x.buffer.get() + done, '\n');
+    }
+  }
   x.pending = 0;
-  if (x.out->rdbuf()->sputn(x.buffer.get(), n) != n) x.out->setstate(std::ios::badbit);
+  x.lines_pending = 0;
 }
 
 Table::~Table() {
   for (Unit& x : units)
-    if (x.ofile) drain(x);
+    if (x.fd >= 0 && !x.reading) drain(x);
 }
 
-// Sends the pending lines and then everything the stream holds.
-void flush_unit(Unit& x) {
-  if (x.ofile) drain(x);
-  x.out->flush();
+// The same file as one open on another unit than u.
+bool open_elsewhere(int u, const struct stat& st) {
+  for (std::size_t k = 0; k < table().units.size(); ++k) {
+    const Unit& x = table().units[k];
+    if (static_cast<int>(k) != u && x.fd >= 0 && x.dev == st.st_dev && x.ino == st.st_ino) return true;
+  }
+  return false;
 }
 
-std::ostream& out_stream(int u) {
-  if (u == console_out) return *table().console_out_stream;
-  Unit* x = table().find(u);
-  if (!x || !x->out) throw std::logic_error("write on a unit not open for writing: " + std::to_string(u));
-  return *x->out;
+// Whether an existing file that is not empty begins with the given bytes.
+bool begins_with(const std::string& path, std::string_view first) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  std::string head(first.size(), '\0');
+  const ssize_t k = ::read(fd, head.data(), head.size());
+  ::close(fd);
+  return k == static_cast<ssize_t>(first.size()) && head == first;
 }
 
-bool open_output(int u, const std::string& path, bool exclusive) {
+void take(int u, int fd, bool reading, const struct stat& st) {
+  Unit& x = table().slot(u);
+  x = Unit{};
+  x.fd = fd;
+  x.reading = reading;
+  x.at_start = reading;
+  x.dev = st.st_dev;
+  x.ino = st.st_ino;
+  x.buffer = std::make_unique<char[]>(file_buffer_size);
+}
+
+bool open_output(int u, const std::string& path, bool exclusive, std::string_view replaceable) {
   if (u == console_in || u == console_out) return false;
   if (table().find(u)) close(u);
-  if (exclusive) {
-    // Claim the name atomically so that an existing file is never replaced.
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) return false;
-    ::close(fd);
+  // Not truncated yet: an existing file is looked at first. Non-blocking, so that a named
+  // pipe with no reader fails here instead of holding the program.
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+  if (exclusive) flags |= O_EXCL;  // claims the name atomically: an existing file is never replaced
+  const int fd = ::open(path.c_str(), flags, 0644);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && !open_elsewhere(u, st);
+  if (ok && S_ISREG(st.st_mode) && st.st_size > 0) {
+    ok = replaceable.empty() || begins_with(path, replaceable);
+    if (ok) ok = ::ftruncate(fd, 0) == 0;
   }
-  Unit& x = table().slot(u);
-  x.buffer = std::make_unique<char[]>(file_buffer_size);
-  x.ofile = std::make_unique<std::ofstream>();
-  x.ofile->rdbuf()->pubsetbuf(nullptr, 0);  // the lines wait in the unit's buffer
-  x.ofile->open(path, std::ios::out | std::ios::trunc);
-  if (!x.ofile->is_open()) {
-    x = Unit{};
+  if (ok) {
+    const int fl = ::fcntl(fd, F_GETFL);
+    ok = fl >= 0 && ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0;
+  }
+  if (!ok) {
+    ::close(fd);
     return false;
   }
-  x.out = x.ofile.get();
+  take(u, fd, false, st);
   return true;
 }
+
+// A folder, a character device (an endless /dev/zero, a terminal) or a block device is no
+// file of lines.
+bool no_file_of_lines(mode_t mode) { return S_ISDIR(mode) || S_ISCHR(mode) || S_ISBLK(mode); }
 
 }  // namespace
 
@@ -131,74 +176,85 @@ void reset_console() { bind_console(std::cin, std::cout); }
 bool open_read(int u, const std::string& path) {
   if (u == console_in || u == console_out) return false;
   if (table().find(u)) close(u);
-  // A folder opens as a stream here but has no lines: naming one is a failed open, so the
-  // caller asks for another name instead of reading an empty file.
+  // Looked at before it is opened: opening some devices already acts on them.
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;
-  Unit& x = table().slot(u);
-  x.buffer = std::make_unique<char[]>(file_buffer_size);
-  x.ifile = std::make_unique<std::ifstream>();
-  x.ifile->rdbuf()->pubsetbuf(x.buffer.get(), file_buffer_size);
-  x.ifile->open(path, std::ios::in);
-  if (!x.ifile->is_open()) {
-    x = Unit{};
+  if (::stat(path.c_str(), &st) == 0 && no_file_of_lines(st.st_mode)) return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (::fstat(fd, &st) != 0 || no_file_of_lines(st.st_mode)) {
+    ::close(fd);
     return false;
   }
-  x.in = x.ifile.get();
-  x.at_start = true;
+  take(u, fd, true, st);
   return true;
 }
 
-bool open_write_new(int u, const std::string& path) { return open_output(u, path, true); }
+bool open_write_new(int u, const std::string& path) { return open_output(u, path, true, {}); }
 
-bool open_write(int u, const std::string& path) { return open_output(u, path, false); }
+bool open_write(int u, const std::string& path, std::string_view replaceable) {
+  return open_output(u, path, false, replaceable);
+}
 
 bool close(int u) {
-  if (u == console_in || u == console_out) return true;
-  Unit* x = table().find(u);
+  Unit* x = file_unit(u);
   if (!x) return true;
   bool ok = true;
-  if (x->ofile) {
-    flush_unit(*x);
-    x->ofile->close();
-    ok = !x->ofile->fail();
+  if (!x->reading) {
+    drain(*x);
+    if (::close(x->fd) != 0 && errno != EINTR) x->failed = true;
+    ok = !x->failed;
+  } else {
+    ::close(x->fd);
   }
-  if (x->ifile) x->ifile->close();
+  // The entry is cleared first: the report may ask, and its pause looks at every unit.
+  const WriteFailureReport report = x->report;
+  const long long lines = x->lines_kept;
   *x = Unit{};
+  if (!ok && report) report(u, lines);
   return ok;
 }
 
 bool is_open(int u) { return u == console_in || u == console_out || table().find(u) != nullptr; }
 
 void flush(int u) {
-  if (u == console_in || u == console_out) return;
-  Unit* x = table().find(u);
-  if (x && x->out) flush_unit(*x);
+  Unit* x = file_unit(u);
+  if (x && !x->reading) drain(*x);
 }
 
 bool write_failed(int u) {
-  if (u == console_in || u == console_out) return false;
-  Unit* x = table().find(u);
-  return x && x->out && x->out->fail();
+  Unit* x = file_unit(u);
+  return x && !x->reading && x->failed;
+}
+
+long long lines_written(int u) {
+  Unit* x = file_unit(u);
+  return x ? x->lines_kept : 0;
 }
 
 namespace {
 
-// write_line on unit u, x its entry when it has one.
+// write_line on unit u, x its entry when it is a file.
 bool put_line(int u, Unit* x, std::string_view text) {
-  if (x && x->ofile) {
-    // A file written: into the unit's buffer, which goes to the file when full.
+  if (x) {
+    if (x->reading) throw std::logic_error("write on a unit not open for writing: " + std::to_string(u));
+    if (x->failed) return false;
     const std::size_t n = text.size() + 1;
     if (x->pending + n > file_buffer_size) drain(*x);
     if (n <= file_buffer_size) {
       char* end = std::copy(text.begin(), text.end(), x->buffer.get() + x->pending);
       *end = '\n';
       x->pending += n;
-      return !x->out->fail();
+      x->lines_pending += 1;
+    } else if (!x->failed) {
+      // A line longer than the buffer goes straight to the file.
+      x->failed = send(x->fd, text.data(), text.size()) != text.size() || send(x->fd, "\n", 1) != 1;
+      if (!x->failed) x->lines_kept += 1;
     }
+    return !x->failed;
   }
-  std::ostream& os = out_stream(u);
-  // Straight into the stream's buffer: a results file takes a line per record.
+  if (u != console_out) throw std::logic_error("write on a unit not open for writing: " + std::to_string(u));
+  std::ostream& os = *table().console_out_stream;
+  // Straight into the stream's buffer: a run writes a line per record.
   std::streambuf* sb = os.rdbuf();
   auto n = static_cast<std::streamsize>(text.size());
   if (sb->sputn(text.data(), n) != n || sb->sputc('\n') == std::char_traits<char>::eof())
@@ -208,20 +264,21 @@ bool put_line(int u, Unit* x, std::string_view text) {
 
 }  // namespace
 
-bool write_line(int u, std::string_view text) { return put_line(u, u == console_out ? nullptr : table().find(u), text); }
+bool write_line(int u, std::string_view text) { return put_line(u, file_unit(u), text); }
 
 char* line_room(int u, std::size_t n) {
-  Unit* x = u == console_in || u == console_out ? nullptr : table().find(u);
-  if (!x || !x->ofile || n >= file_buffer_size) return nullptr;
+  Unit* x = file_unit(u);
+  if (!x || x->reading || x->failed || n >= file_buffer_size) return nullptr;
   if (x->pending + n + 1 > file_buffer_size) drain(*x);
-  return x->buffer.get() + x->pending;
+  return x->failed ? nullptr : x->buffer.get() + x->pending;
 }
 
 bool end_line(int u, std::size_t k) {
   Unit& x = *table().find(u);
   x.buffer[x.pending + k] = '\n';
   x.pending += k + 1;
-  return !x.out->fail();
+  x.lines_pending += 1;
+  return !x.failed;
 }
 
 bool write_line_if_open(int u, std::string_view text) {
@@ -230,20 +287,60 @@ bool write_line_if_open(int u, std::string_view text) {
   return !x || put_line(u, x, text);
 }
 
+namespace {
+
+// The next line of a file read, into line; false at its end or when it cannot be read.
+bool read_file_line(Unit& x, std::string& line) {
+  line.clear();
+  if (x.read_end != ReadFailure::end_of_file) return false;
+  bool any = false;  // a last line may have no line end
+  for (;;) {
+    if (x.begin < x.end) {
+      char* from = x.buffer.get() + x.begin;
+      const std::size_t avail = x.end - x.begin;
+      const char* nl = static_cast<const char*>(std::memchr(from, '\n', avail));
+      const std::size_t n = nl ? static_cast<std::size_t>(nl - from) : avail;
+      if (line.size() + n > max_line_length) {
+        // Not kept whole in memory: the rest of the file is no data.
+        x.read_end = ReadFailure::line_too_long;
+        line.clear();
+        return false;
+      }
+      line.append(from, n);
+      any = true;
+      if (nl) {
+        x.begin += n + 1;
+        return true;
+      }
+      x.begin = x.end;
+    }
+    ssize_t k = ::read(x.fd, x.buffer.get(), file_buffer_size);
+    if (k < 0 && errno == EINTR) continue;
+    if (k < 0) {
+      x.read_end = ReadFailure::error;
+      line.clear();
+      return false;
+    }
+    x.begin = 0;
+    x.end = static_cast<std::size_t>(k);
+    if (k == 0) return any;
+  }
+}
+
+}  // namespace
+
 bool read_line(int u, std::string& line) {
-  std::istream* is;
   Unit* file = nullptr;
   if (u == console_in) {
     before_question();
-    is = table().console_in_stream;
+    if (!std::getline(*table().console_in_stream, line)) {
+      line.clear();
+      return false;
+    }
   } else {
     file = table().find(u);
-    if (!file || !file->in) throw std::logic_error("read on a unit not open for reading: " + std::to_string(u));
-    is = file->in;
-  }
-  if (!std::getline(*is, line)) {
-    line.clear();
-    return false;
+    if (!file || !file->reading) throw std::logic_error("read on a unit not open for reading: " + std::to_string(u));
+    if (!read_file_line(*file, line)) return false;
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (file) {
@@ -255,36 +352,84 @@ bool read_line(int u, std::string& line) {
   return true;
 }
 
+ReadFailure read_failure(int u) {
+  Unit* x = file_unit(u);
+  return x && x->reading ? x->read_end : ReadFailure::end_of_file;
+}
+
 void flush_all() {
   table().console_out_stream->flush();
   for (Unit& x : table().units)
-    if (x.out) flush_unit(x);
+    if (x.fd >= 0 && !x.reading) drain(x);
+}
+
+namespace {
+
+// Every file that has failed a write and has a report is closed, and reported.
+void report_write_failures() {
+  for (std::size_t u = 0; u < table().units.size(); ++u) {
+    const Unit& x = table().units[u];
+    if (x.fd >= 0 && x.failed && x.report) close(static_cast<int>(u));
+  }
+}
+
+}  // namespace
+
+void check_console() {
+  std::ostream& os = *table().console_out_stream;
+  os.flush();
+  if (!os.bad() || table().stopping) return;
+  // The console's reader has gone (a pipe closed early): nothing more can be asked or
+  // told there, so the files are closed whole and the program ends.
+  constexpr std::string_view notice = " THE CONSOLE CANNOT BE WRITTEN ==> EXECUTION STOPPED\n";
+  if (::write(STDERR_FILENO, notice.data(), notice.size()) < 0) {
+    // Nowhere left to say it.
+  }
+  stop_program(1);
 }
 
 void before_question() {
   flush_all();
+  check_console();
   report_write_failures();
 }
 
-void on_write_failure(int u, void (*report)()) {
-  if (Unit* x = table().find(u)) x->failed = report;
+bool stopping() { return table().stopping; }
+
+void on_write_failure(int u, WriteFailureReport report) {
+  if (Unit* x = table().find(u)) x->report = report;
+}
+
+bool reports_failure(int u) {
+  Unit* x = file_unit(u);
+  return x && x->report;
 }
 
 void on_stop(int u, void (*finish)()) {
   if (Unit* x = table().find(u)) x->finish = finish;
 }
 
+void at_stop(void (*action)()) { table().stop_action = action; }
+
 void close_all() {
+  Table& t = table();
+  const bool was_stopping = t.stopping;
+  t.stopping = true;
   // Each last action runs once, even if it is interrupted.
-  for (std::size_t u = 0; u < table().units.size(); ++u) {
-    if (auto finish = table().units[u].finish) {
-      table().units[u].finish = nullptr;
+  if (auto action = t.stop_action) {
+    t.stop_action = nullptr;
+    action();
+  }
+  for (std::size_t u = 0; u < t.units.size(); ++u) {
+    if (auto finish = t.units[u].finish) {
+      t.units[u].finish = nullptr;
       finish();
     }
   }
-  flush_all();
-  for (std::size_t u = 0; u < table().units.size(); ++u)
-    if (table().units[u].in || table().units[u].out) close(static_cast<int>(u));
+  for (std::size_t u = 0; u < t.units.size(); ++u)
+    if (t.units[u].fd >= 0) close(static_cast<int>(u));
+  t.console_out_stream->flush();
+  t.stopping = was_stopping;
 }
 
 }  // namespace unit

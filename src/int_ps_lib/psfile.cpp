@@ -1,6 +1,8 @@
 #include "int_ps_lib/psfile.h"
 
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "gral_lib/console.h"
 #include "gral_lib/fileopen.h"
@@ -89,6 +91,11 @@ std::string plot_file_name;
 
 // The page format stored in the page-format file, or 0 when it is missing or unusable.
 int read_page_format() {
+  // Only a file of its own is read: a named pipe would hold the opening until someone
+  // wrote into it, and a device is no page format.
+  std::error_code ec;
+  const auto type = std::filesystem::status(page_format_file, ec).type();
+  if (type != std::filesystem::file_type::regular) return 0;
   std::string name(page_format_file);
   int istat = 0;
   opef1(name, "plot init", psparams_90.IUNITPS, "old", "read", 7, -1, istat);
@@ -277,11 +284,12 @@ void intplinit(std::string& cfile, int mode) {
   }
   if (rewrite) write_page_format();
 
-  opef1(cfile, "PostScript plot", psparams_90.IUNITPS, "unknown", "write", mode % 2, 1, istat);
+  // An earlier plot file is replaced, any other file is kept: a data or results file named
+  // here is a failed open, with its dialogue.
+  opef1(cfile, "PostScript plot", psparams_90.IUNITPS, "unknown", "write", mode % 2, 1, istat, "%!");
   plot_file_name = cfile;
   // A stop while the file is open still ends it as a valid PostScript file.
   unit::on_stop(psparams_90.IUNITPS, end_plot_file);
-  unit::on_write_failure(psparams_90.IUNITPS, report_plot_write_failure);
 
   psparams_90.IPAGE = 1;
   psparams_90.LPATHOPEN = 0;

@@ -9,4 +9,7 @@ struct ProgramRun {
   std::string console;
 };
 
-ProgramRun run_program(const std::string& path, const std::string& answers);
+// shape is the shell command run, PROGRAM standing for the program with its answers on
+// standard input: a pipe it writes into, a limit it runs under. Whatever the command writes
+// is the console; the status is the program's own.
+ProgramRun run_program(const std::string& path, const std::string& answers, const std::string& shape = "PROGRAM");
