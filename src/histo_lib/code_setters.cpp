@@ -103,8 +103,9 @@ constexpr CodeSetter plot_style{
 
 constexpr RoutineId id_shstyext{"shstyext   ", " 7.6", "03-09-2009"};
 
-// A y bound counts data and is shown with 3 decimals in 12 columns: one beyond 9999999 in
-// magnitude could not be shown, nor its window (twice as wide for a rose) drawn whole.
+// A y bound counts data, and the y-range menu shows it with 3 decimals in 12 columns: one
+// beyond 9999999 in magnitude could not be shown there. Within it every tic of a histogram
+// and every ring of a rose is drawn, and the plots' maps stay well within single precision.
 constexpr int max_y_bound = 9999999;
 
 // Asks for a y bound; an answer beyond the limit is refused with a warning, and the bound

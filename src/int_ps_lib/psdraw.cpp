@@ -57,7 +57,8 @@ void clamp(float& v, std::string_view routine, char axis) {
   const std::string a(1, c.axis);
   warninghead(c.routine, version, date);
   out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
-  out(Line().x().a("==> reset to " + a + (c.limit > 0.0f ? "max =" : "min =")).x().e(c.limit * metres_per_point, 10, 3));
+  const std::string_view side = c.limit > 0.0f ? "max =" : "min =";
+  out(Line().x().a("==> reset to " + a).a(side).x().e(c.limit * metres_per_point, 10, 3));
   if (c.count > 1) out(Line().x().a("==> coordinates reset in this drawing =").x().a(std::to_string(c.count)));
   warningtail00();
 }
@@ -483,12 +484,10 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     cell_loop(c, 0, n);
     return;
   }
-  // Each cell beyond the limits is drawn as a polygon of its own; the stack's clamps are
-  // told once, at its end.
   // The cells within the limits (one run of them) still loop; each other one is clamped and
   // drawn as a polygon of its own, unless it clamps to the very polygon drawn just before
   // it: painting that again changes nothing, and a stack running off to the limit would
-  // otherwise repeat it, and its warnings, for every cell.
+  // otherwise repeat it for every cell. The clamps of the whole stack are told once.
   float last[8] = {};
   bool repeats = false;
   for (int k = 0; k < n;) {
