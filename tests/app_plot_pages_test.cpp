@@ -148,4 +148,40 @@ TEST_F(PlotPages, EndOfInputAtTheNewPageQuestionKeepsEverything) {
   EXPECT_TRUE(gs_render(plot).ok() && file(plot).ends_with("%%Pages:   1\n%%EOF\n"));
 }
 
+// Values the prompts take but single precision cannot draw: each is refused, or reset
+// before drawing, with one warning, and the run draws its pages and ends as an ordinary one.
+struct AbsurdValue {
+  const char* what;
+  const char* answers;  // before the run; a refusal's pause takes one more RETURN
+  int ordinary_pauses;  // of the same run with an ordinary value
+};
+
+TEST_F(PlotPages, AbsurdValuesNeitherStopNorPausePerPoint) {
+  const AbsurdValue cases[] = {
+      {"histogram y max 1e25", "22\n1\n200\n0\n99\n220\n100\n1e25\n\n99\n99\n99\n", 1},
+      {"histogram y max 2e38", "22\n1\n200\n0\n99\n220\n100\n2e38\n\n99\n99\n99\n", 1},
+      {"core diameter 1e30", "52\n3\n32\n1e30\n\n6\n", 1},
+      {"core diameter 3e9", "52\n3\n32\n3e9\n\n6\n", 1},
+      {"axis text size 1e38", "52\n3\n13\n2\n23\n1e38\n99\n99\n", 1},
+      {"axis user bounds 1e38", "52\n3\n13\n2\n1\n-1e38\n2\n1e38\n99\n99\n", 1},
+      {"axis annotations 3e38", "52\n3\n13\n2\n20\n-3e38\n21\n3e38\n\n22\n0\n99\n\n99\n99\n", 2},
+  };
+  // 60 records, in format 1 or (after 52, 3) in format 3 over three sections.
+  std::string format1, format3;
+  for (int k = 0; k < 60; ++k) {
+    format1 += "16 'E' 50 'N'\n";
+    format3 += std::to_string(k / 20 + 1) + " " + std::to_string(k % 20 * 7 + 5) + " 16 'E' 50 'N'\n";
+  }
+  for (const AbsurdValue& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(plot);
+    ProgramRun r = run(std::string_view(c.answers).starts_with("52") ? format3 : format1,
+                       std::string("\n") + c.answers + "1000" + std::string(12, '\n') + "9999\n\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_LE(count_of(r.console, " ===> HIT RETURN TO CONTINUE"), c.ordinary_pauses + 3);
+    EXPECT_TRUE(gs_render(plot).ok());
+    EXPECT_FALSE(has(r.console, "Infinity") || has(file(plot), "Inf") || has(file(plot), "NaN"));
+  }
+}
+
 }  // namespace

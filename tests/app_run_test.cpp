@@ -7,6 +7,9 @@
 #include <optional>
 #include <streambuf>
 
+#include "app/app_setup.h"
+#include "axis_lib/axes.h"
+#include "gral_lib/format.h"
 #include "gral_lib/textconv.h"
 #include "gral_lib/units.h"
 #include "runinfo_lib/runinfo.h"
@@ -65,6 +68,16 @@ TEST_F(CommandRun, SectionFormatsAndWideValues) {
   run();
   EXPECT_EQ(records().at(0), "  3" + T + "   0.5" + T + "  16.0" + T + "  90.0" + T + "  50.0" + T + "   0.0" + T +
                                  " 283.5" + T + "  50.8" + T + " ");
+}
+
+TEST_F(CommandRun, SectionPagesKeepTheBoxLabel) {
+  skvrplot(5);
+  skvraxis(5);
+  set.IDATFMT = 3;
+  set.lsectdepth = set.lplotsect = true;
+  data("1 10 16 'E' 50 'N'\n");
+  run();  // the section's page fetches box 1 and stores it back
+  EXPECT_EQ(axisblk7b.WBLAB, fit("Archive Section", 25));
 }
 
 TEST_F(CommandRun, FreeFormatReading) {

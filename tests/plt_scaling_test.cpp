@@ -155,6 +155,21 @@ TEST_F(Scaling, WindowOfZeroOrNonFiniteExtentKeepsThePreviousMap) {
   EXPECT_EQ(std::memcmp(&before, &plt1blk, sizeof before), 0);
 }
 
+TEST_F(Scaling, TinyScalesInvertAndASingularMapIsRefused) {
+  plt1blk.ISUBPLOT = 6;
+  float xcm0 = 1, ycm0 = 1, xlcm = 10, ylcm = 10, xumin = -1e38f, xumax = 1e38f, yumin = -1e38f, yumax = 1e38f;
+  int ixy = 1;
+  sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy, 1);  // determinant 2.5e-75
+  EXPECT_EQ(take_output(), "");
+  EXPECT_FLOAT_EQ(plt1blk.CMTOUS[5][3], 2e37f);
+  const Plt1Blk before = plt1blk;
+  xlcm = 0;  // a scale of 0 has no inverse
+  input("\n");
+  sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy, 1);
+  EXPECT_NE(take_output().find(" SINGULAR OR NON-FINITE MAP\n subplot nb =   6\n"), std::string::npos);
+  EXPECT_EQ(std::memcmp(&before, &plt1blk, sizeof before), 0);
+}
+
 TEST_F(Scaling, MatrixSetterByMode) {
   plt1blk.ISUBPLOT = 2;
   float v[6] = {3, 4, 2, 0.5f, -1, 1};

@@ -1,7 +1,6 @@
 #include "app/main_program.h"
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -108,19 +107,23 @@ void vcd_menu(int& ivcd) {
 }
 
 // The core diameter: a diameter that is not a positive number would leave the section
-// pages without a core to draw, so it is refused and asked again.
+// pages without a core to draw, and one of more than 1000 cm (a real core is a few cm)
+// would be drawn in counts and scales beyond single precision; either is refused and asked
+// again.
+constexpr float max_core_diameter = 1000.0f;
+
 void core_diameter(float& diam) {
   for (;;) {
     float answer = diam;
     int istat = 0;
     inrealdef(answer, "core diameter (cm)", diam, istat);
-    if (answer > 0.0f && std::isfinite(answer)) {
+    if (answer > 0.0f && answer <= max_core_diameter) {
       diam = answer;
       return;
     }
     errorhead(kvr_name, kvr_version, kvr_date);
     out(Line().a("core diameter (cm) =").x().g(answer, 12, 6));
-    out("should be greater than 0 ==> RETRYING");
+    out(answer > 0.0f ? "should not exceed 1000 ==> RETRYING" : "should be greater than 0 ==> RETRYING");
     errortail00();
   }
 }

@@ -90,7 +90,7 @@ int half_width(float diam) {
 // the deepest depth of the box.
 float core_box(float diam, int yaxis, int nsub) {
   int ibx = 0, iby = 0, left = 0, right = 0, bottom = 0, top = 0, clip = 0, zero = 0;
-  std::string label;
+  std::string label(box_label_length, ' ');  // whole, so that storing the box back keeps it
   s1bx2d(ibx, iby, left, right, bottom, top, clip, zero, label, 1, 3);
   ibx = 1;
   iby = yaxis;

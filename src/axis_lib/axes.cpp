@@ -1,5 +1,6 @@
 #include "axis_lib/axes.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "axis_lib/axis_lines.h"
@@ -40,14 +41,18 @@ int ask_choice() {
   return choice;
 }
 
-// A link scale of 0 would divide the annotations by zero: it becomes 1.0, with a warning.
-void reset_zero_scale(const RoutineId& id, float& WAOUS) {
-  if (WAOUS != 0.0f) return;
+// A link scale that cannot serve becomes 1.0, with a warning.
+void reset_scale(const RoutineId& id, float& WAOUS) {
   warninghead(id.name, id.version, id.date);
   axis_text(Line().a("trying to set wd/us scaling =").x().g(WAOUS, 13, 6));
   WAOUS = 1.0f;
   axis_text(Line().a("==> RESET SCALING =").x().g(WAOUS, 13, 6));
   warningtail00();
+}
+
+// A link scale of 0 would divide the annotations by zero.
+void reset_zero_scale(const RoutineId& id, float& WAOUS) {
+  if (WAOUS == 0.0f) reset_scale(id, WAOUS);
 }
 
 // ---- one axis (s1axis1 and s1axis) ----
@@ -64,16 +69,41 @@ bool increment_fails(float WAU1, float WAU2, float WAUD) {
   return WAUD == 0.0f || (WAUD > 0.0f && WAU1 > WAU2) || (WAUD < 0.0f && WAU2 > WAU1);
 }
 
+// Half the span from a to b; the bounds are halved first when the span itself is beyond
+// single precision.
+float half_span(float a, float b) {
+  const float h = 0.5f * (b - a);
+  return std::isfinite(h) ? h : 0.5f * b - 0.5f * a;
+}
+
 // Replaces an increment that fails the check, with a warning. A zero increment becomes half
 // the span, another its negative; when half the span fails too (equal bounds, or a span
 // too small to halve) the increment becomes 1.0 for equal bounds and the span otherwise,
-// so the value given back always passes the check.
+// so the value given back always passes the check and is finite.
 void replace_increment(const RoutineId& id, float WAU1, float WAU2, float& WAUD) {
   warninghead(id.name, id.version, id.date);
   annotation_lines("Inconsistent annotation increment:", WAU1, WAU2, WAUD);
-  WAUD = WAUD == 0.0f ? 0.5f * (WAU2 - WAU1) : -WAUD;
+  WAUD = WAUD == 0.0f ? half_span(WAU1, WAU2) : -WAUD;
   if (increment_fails(WAU1, WAU2, WAUD)) WAUD = WAU1 == WAU2 ? 1.0f : WAU2 - WAU1;
   axis_value("=> RESET increment =", WAUD);
+  warningtail00();
+}
+
+// Asks for one bound of a pair. An answer whose span to the other bound is beyond single
+// precision could not be drawn: it is refused with a warning, and the bound is kept.
+void ask_bound(const RoutineId& id, float& bound, float other, std::string_view question) {
+  float answer = bound;
+  int istat;
+  inrealdef(answer, question, bound, istat);
+  if (std::isfinite(answer - other)) {
+    bound = answer;
+    return;
+  }
+  warninghead(id.name, id.version, id.date);
+  axis_text("Bounds too far apart:");
+  axis_text(Line().a("value given        =").x().g(answer, 13, 6));
+  axis_text(Line().a("other bound        =").x().g(other, 13, 6));
+  axis_text("===> NO ACTION");
   warningtail00();
 }
 
@@ -120,13 +150,13 @@ void axis_menu(const RoutineId& id, AxisArgs& a, int IAX) {
     int istat;
     switch (choice) {
       case 1:
-        if (link != 1) inrealdef(a.USA1, "user initial value", a.USA1, istat);
+        if (link != 1) ask_bound(id, a.USA1, a.USA2, "user initial value");
         break;
       case 2:
-        if (link != 1) inrealdef(a.USA2, "user final value", a.USA2, istat);
+        if (link != 1) ask_bound(id, a.USA2, a.USA1, "user final value");
         break;
-      case 20: inrealdef(a.WAU1, "annotation initial value", a.WAU1, istat); break;
-      case 21: inrealdef(a.WAU2, "annotation final value", a.WAU2, istat); break;
+      case 20: ask_bound(id, a.WAU1, a.WAU2, "annotation initial value"); break;
+      case 21: ask_bound(id, a.WAU2, a.WAU1, "annotation final value"); break;
       case 22: inrealdef(a.WAUD, "annotation increment", a.WAUD, istat); break;
       case 23: inrealdef(a.WALAS, "annotation size in cm", a.WALAS, istat); break;
       case 24: inintegdef(a.NAWDIG, "nb of digits after dec. point", a.NAWDIG, istat); break;
@@ -185,9 +215,15 @@ void set_up_axis(const RoutineId& id, AxisArgs a, int IAX, int mode, bool full) 
     usa1 = a.WAU1;
     usa2 = a.WAU2;
   } else if (link == 2 && full) {
-    reset_zero_scale(id, axisblk7a.WAOUS[k]);
-    usa1 = a.WAU1 / axisblk7a.WAOUS[k];
-    usa2 = a.WAU2 / axisblk7a.WAOUS[k];
+    float& scale = axisblk7a.WAOUS[k];
+    reset_zero_scale(id, scale);
+    usa1 = a.WAU1 / scale;
+    usa2 = a.WAU2 / scale;
+    if (!std::isfinite(usa2 - usa1)) {  // a scale so small that the user values overflow
+      reset_scale(id, scale);
+      usa1 = a.WAU1 / scale;
+      usa2 = a.WAU2 / scale;
+    }
   }
   axisblk7a.USA1[k] = usa1;
   axisblk7a.USA2[k] = usa2;

@@ -103,6 +103,9 @@ void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT
   stextangle(angle0, 3);
   stextalign(justif0, 3);
 
+  // The sizes derive from a title height that the text-size setter takes: one it refuses
+  // is corrected here, before tics are made from it, and not only when the title is drawn.
+  stextsize(WALAS, 1);
   float ts = 0.8f * WALAS;
   const float T = 0.5f * ts;
   const float subratio = 0.5f;
@@ -209,7 +212,8 @@ void cmtic2(const float ORIG[2], const float DTIC[2], const float VTIC[2], float
   const bool with_subtics = subtics <= max_tics_per_axis;
   if (!with_subtics) {
     warninghead(id.name, id.version, id.date);
-    axis_text(Line().a("nsubtics =").x().i(subtics, 12).x().a(">").x().i(max_tics_per_axis, 5)
+    // At most max_tics_per_axis times the largest interval count: 14 digits.
+    axis_text(Line().a("nsubtics =").x().i(subtics, 14).x().a(">").x().i(max_tics_per_axis, 5)
                   .a(" ==> NO SUBTICKMARKS"));
     warningtail00();
   }

@@ -12,7 +12,7 @@ constexpr int max_tics_per_axis = 10000;
 // counter-clockwise from the axis direction; NASUBINT subtic intervals per tic interval;
 // an annotation every NLABINTK tics (0 acts as 1); increment WAUD (0: one interval from
 // WAU1 to WAU2); NAWDIG decimals (0: integers); WALAS the title height in cm (annotations
-// 0.8 times it, tics 0.4 times it), corrected in place when the text-size setter refuses
+// 0.8 times it, tics 0.4 times it), corrected in place first when the text-size setter refuses
 // it; IXY 2 writes the annotations along the axis, any other value along the tics.
 // The text size, angle and justification are as found on entry when it returns.
 void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT, int NLABINTK, float WAU1,

@@ -1,3 +1,8 @@
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "gral_lib/format.h"
 #include "gral_lib/frames.h"
 #include "gral_lib/prompts.h"
 #include "histo_lib/setter_steps.h"
@@ -98,6 +103,28 @@ constexpr CodeSetter plot_style{
 
 constexpr RoutineId id_shstyext{"shstyext   ", " 7.6", "03-09-2009"};
 
+// A y bound counts data, and the y-range menu shows it with 3 decimals in 12 columns: one
+// beyond 9999999 in magnitude could not be shown there. Within it every tic of a histogram
+// and every ring of a rose is drawn, and the plots' maps stay well within single precision.
+constexpr int max_y_bound = 9999999;
+
+// Asks for a y bound; an answer beyond the limit is refused with a warning, and the bound
+// is kept.
+void ask_y_bound(float& y, std::string_view question) {
+  float answer = y;
+  int istat;
+  inrealdef(answer, question, y, istat);
+  if (std::fabs(answer) <= static_cast<float>(max_y_bound)) {
+    y = answer;
+    return;
+  }
+  hst_warning_head(id_shstyext);
+  hst_say({std::string(question) + " =", Line().g(answer, 13, 6).str()});
+  hst_say({"outside [", HstItem(-max_y_bound, 8), ",", HstItem(max_y_bound, 7), "]"});
+  hst_say({"==> NO ACTION"});
+  warningtail00();
+}
+
 }  // namespace
 
 void shstyextype(int& itype, int nb, int mode) { run_code_setter(extrema_type, itype, nb, mode); }
@@ -146,9 +173,8 @@ void shstyext(float& ymin, float& ymax, int& nb, int mode) {
           hst_say({"EXIT .........................99"});
         },
         [&](int choice) {
-          int istat;
-          if (choice == 100) inrealdef(ymax, "y axis max value", ymax, istat);
-          if (choice == 200) inrealdef(ymin, "y axis min value", ymin, istat);
+          if (choice == 100) ask_y_bound(ymax, "y axis max value");
+          if (choice == 200) ask_y_bound(ymin, "y axis min value");
         });
   }
   blkhst8.YMINHST0[i] = ymin;

@@ -112,7 +112,7 @@ void rose_rings(int nb, int type, float x1, float x2, const RoseFlags& f) {
     if (i > max_inner_rings) {
       hst_warning_head(id_hstfrmplt);
       hst_say({"outer radius =", outer});
-      hst_say({"ring step    =", blkhst8.NYTICHST0[nb - 1]});
+      hst_say({"ring step    =", HstItem(blkhst8.NYTICHST0[nb - 1], 6)});  // steps reach 100000
       hst_say({"maximum nb of inner rings =", max_inner_rings});
       hst_say({"==> FURTHER INNER RINGS NOT DRAWN"});
       warningtail00();

@@ -33,16 +33,39 @@ float clamped_silently(float v) {
   return v < -coordinate_limit ? -coordinate_limit : v;
 }
 
+// The coordinates clamped in the drawing call under way: the first as it was and what it
+// became, and how many. A drawing that runs off the page is told once, not at every point.
+struct Clamps {
+  long long count = 0;
+  std::string_view routine;
+  char axis = 'x';
+  float value = 0.0f, limit = 0.0f;
+};
+Clamps clamps;
+
 void clamp(float& v, std::string_view routine, char axis) {
   const float c = clamped_silently(v);
   if (c == v) return;
-  const bool high = c > 0.0f;
-  std::string a(1, axis);
-  warninghead(routine, version, date);
-  out(Line().x().a(a + " in meters =").x().e(v * metres_per_point, 10, 3));
+  if (clamps.count == 0) clamps = {0, routine, axis, v, c};
+  ++clamps.count;
   v = c;
-  out(Line().x().a("==> reset to " + a + (high ? "max =" : "min =")).x().e(v * metres_per_point, 10, 3));
+}
+
+[[gnu::noinline]] void report_clamps_now() {
+  const Clamps c = clamps;
+  clamps.count = 0;
+  const std::string a(1, c.axis);
+  warninghead(c.routine, version, date);
+  out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
+  const std::string_view side = c.limit > 0.0f ? "max =" : "min =";
+  out(Line().x().a("==> reset to " + a).a(side).x().e(c.limit * metres_per_point, 10, 3));
+  if (c.count > 1) out(Line().x().a("==> coordinates reset in this drawing =").x().a(std::to_string(c.count)));
   warningtail00();
+}
+
+// Ends a drawing call: one warning for the coordinates it clamped, if any.
+inline void report_clamps() {
+  if (clamps.count != 0) report_clamps_now();
 }
 
 bool within(float v) { return clamped_silently(v) == v; }
@@ -358,6 +381,7 @@ void psmoveto(float& x, float& y, int mode) {
   if (mode == 1) {
     begin_path(x, y);
     path_text.write();
+    report_clamps();
     return;
   }
   clamp_point(x, y, "psmoveto");
@@ -367,6 +391,7 @@ void psmoveto(float& x, float& y, int mode) {
     put_point(x, y, " moveto");
     path_text.write();
   }
+  report_clamps();
 }
 
 void pslineto(float x[], float y[], int n) {
@@ -382,6 +407,7 @@ void pslineto(float x[], float y[], int n) {
     put_point(x[i], y[i], " lineto");
     path_text.write();
   }
+  report_clamps();
 }
 
 namespace {
@@ -419,10 +445,13 @@ void deline(float x[], float y[], int n) {
   if (n == 1) add_lineto(x[0], y[0]);
   for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
   stroke_and_write();
+  report_clamps();
 }
 
-void depolygon(float x[], float y[], int n) {
-  if (n < 1) return;
+namespace {
+
+// The lines of depolygon, its clamps left to its caller to report.
+void polygon(float x[], float y[], int n) {
   begin_path(x[0], y[0]);
   for (int i = 1; i < n; ++i) add_lineto(x[i], y[i]);
   if (plt2blk.IFILLSTYLE != 0) {
@@ -435,6 +464,14 @@ void depolygon(float x[], float y[], int n) {
     path_text.add("closepath");
   }
   stroke_and_write();
+}
+
+}  // namespace
+
+void depolygon(float x[], float y[], int n) {
+  if (n < 1) return;
+  polygon(x, y, n);
+  report_clamps();
 }
 
 void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
@@ -450,7 +487,7 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
   // The cells within the limits (one run of them) still loop; each other one is clamped and
   // drawn as a polygon of its own, unless it clamps to the very polygon drawn just before
   // it: painting that again changes nothing, and a stack running off to the limit would
-  // otherwise repeat it, and its warnings, for every cell.
+  // otherwise repeat it for every cell. The clamps of the whole stack are told once.
   float last[8] = {};
   bool repeats = false;
   for (int k = 0; k < n;) {
@@ -471,11 +508,12 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     }
     px[4] = px[0];
     py[4] = py[0];
-    if (!repeats || !std::equal(clamped, clamped + 8, last)) depolygon(px, py, 5);
+    if (!repeats || !std::equal(clamped, clamped + 8, last)) polygon(px, py, 5);
     std::copy(clamped, clamped + 8, last);
     repeats = true;
     ++k;
   }
+  report_clamps();
 }
 
 void detext2(float x, float y, std::string_view text) {
@@ -529,6 +567,7 @@ void detext2(float x, float y, std::string_view text) {
     block += angle_line(-written, turn);
   }
   pswrite(block);
+  report_clamps();
 }
 
 void intslinewidth(float w) {

@@ -1,5 +1,6 @@
 #include "plt_lib/scaling.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -51,21 +52,29 @@ void run_scale_setter(int inter, Fetch fetch, Defaults defaults, Menu menu, Stor
   }
 }
 
-// A scale that the map can use: finite and from a window side of finite, non-zero extent.
+// The scale that puts the user extent umin..umax on length cm; false for an extent of 0
+// or beyond single precision, which no map can take.
 bool scale_of(float& a, float length, float umin, float umax) {
   float extent = umax - umin;
   if (!std::isfinite(extent) || extent == 0.0f) return false;
   a = length / extent;
-  return std::isfinite(a);
+  return true;
 }
 
-void unscalable_window(int s, float xumin, float xumax, float yumin, float yumax) {
-  static constexpr RoutineId id{"sus2cm3", "1.0 ", "2024-10-22"};
-  warninghead(id.name, id.version, id.date);
-  text_line("ZERO OR NON-FINITE USER WINDOW EXTENT");
+// A map that the sub-plot cannot take is reported; the sub-plot keeps its map and the
+// values it came from.
+void refused_map_head(std::string_view routine, std::string_view heading, int s) {
+  warninghead(routine, "1.0 ", "2024-10-22");
+  text_line(heading);
   out(Line().x().a("subplot nb =").x().i(s, 3));
+}
+
+void unscalable_window(int s, bool extents, float xlcm, float ylcm, float xumin, float xumax, float yumin,
+                       float yumax) {
+  refused_map_head("sus2cm3", extents ? "SINGULAR OR NON-FINITE MAP" : "ZERO OR NON-FINITE USER WINDOW EXTENT", s);
   value_pair_line(" xumin = ", xumin, " yumin = ", yumin);
   value_pair_line(" xumax = ", xumax, " yumax = ", yumax);
+  if (extents) value_pair_line(" xlcm  = ", xlcm, " ylcm  = ", ylcm);
   text_line("===> NO ACTION");
   warningtail00();
 }
@@ -95,14 +104,15 @@ void sus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
       },
       [&] { mus2cm1(xcm0, ycm0, xx, xy, yx, yy); },
       [&](int s) {
-        float* o = plt1blk.US0TOCM[slot(s)];
-        float* m = plt1blk.USTOCM[slot(s)];
-        o[0] = xcm0;
-        o[1] = ycm0;
-        m[0] = xx;
-        m[1] = yx;
-        m[2] = xy;
-        m[3] = yy;
+        const float o[2] = {xcm0, ycm0}, m[4] = {xx, yx, xy, yy};
+        if (!map_drawable(o, m)) {
+          refused_map_head("sus2cm1", "SINGULAR OR NON-FINITE MAP", s);
+          text_line("===> NO ACTION");
+          warningtail00();
+          return false;
+        }
+        std::copy(o, o + 2, plt1blk.US0TOCM[slot(s)]);
+        std::copy(m, m + 4, plt1blk.USTOCM[slot(s)]);
         return true;
       });
 }
@@ -137,8 +147,8 @@ void sus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
       [&] { mus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy); },
       [&](int s) {
         float a11 = 0.0f, a22 = 0.0f;
-        bool scaled = scale_of(a11, xlcm, xumin, xumax) && scale_of(a22, ylcm, yumin, yumax);
-        if (scaled && ixy == 1) {
+        const bool extents = scale_of(a11, xlcm, xumin, xumax) && scale_of(a22, ylcm, yumin, yumax);
+        if (extents && ixy == 1) {
           // Both axes take the smaller scale, each keeping its sign: the corner stays put
           // and the other side comes out shorter than asked.
           if (std::fabs(a11) > std::fabs(a22))
@@ -149,9 +159,9 @@ void sus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
         const float a12 = 0.0f, a21 = 0.0f;
         float ox = (xcm0 - a11 * xumin) - a12 * yumin;
         float oy = (ycm0 - a21 * xumin) - a22 * yumin;
-        if (!scaled || !std::isfinite(ox) || !std::isfinite(oy)) {
-          // Nothing sound to store: the sub-plot keeps its map and the values it came from.
-          unscalable_window(s, xumin, xumax, yumin, yumax);
+        const float o[2] = {ox, oy}, m[4] = {a11, a21, a12, a22};
+        if (!extents || !map_drawable(o, m)) {
+          unscalable_window(s, extents, xlcm, ylcm, xumin, xumax, yumin, yumax);
           return false;
         }
         std::size_t k = slot(s);

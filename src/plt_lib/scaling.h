@@ -10,13 +10,15 @@
 #pragma once
 
 // User-to-cm map from a cm origin and a matrix: xcm = xcm0 + xx xu + xy yu,
-// ycm = ycm0 + yx xu + yy yu. Defaults: origin (10, 10), identity.
+// ycm = ycm0 + yx xu + yy yu. A map that cannot serve in single precision (a singular
+// matrix, or a map or its inverse not finite) is reported and leaves the sub-plot as it
+// was. Defaults: origin (10, 10), identity.
 void sus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& yy, int inter);
 // User-to-cm map that puts the user window [xumin, xumax] x [yumin, yumax] into the paper
 // box of corner (xcm0, ycm0) and sides xlcm, ylcm (a reversed limit mirrors that axis);
-// ixy 1 gives both axes the smaller scale. A window of zero or non-finite extent is
-// reported and leaves the sub-plot as it was. Defaults: corner (2, 2), sides 15, limits
-// -10 to 10, ixy 1.
+// ixy 1 gives both axes the smaller scale. A window of zero or non-finite extent, or one
+// whose map cannot serve in single precision (as sus2cm1), is reported and leaves the
+// sub-plot as it was. Defaults: corner (2, 2), sides 15, limits -10 to 10, ixy 1.
 void sus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax, float& yumin,
              float& yumax, int& ixy, int inter);
 // Maps of all sub-plots: 4 and 5 set the default user-to-cm map of every sub-plot (4 with

@@ -1,5 +1,7 @@
 #include "plt_lib/subplots.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "gral_lib/console.h"
@@ -27,6 +29,35 @@ void apply_map(float xo[], float yo[], const float xi[], const float yi[], int n
     xo[k] = xv;
     yo[k] = yv;
   }
+}
+
+// The inverse of a 2 by 2 matrix, worked out on the matrix scaled by the power of two that
+// brings its largest element into [0.5, 1): the map of a very wide or very narrow window
+// has a determinant beyond single precision though its inverse is not. A power of two
+// changes no digit, so an ordinary map inverts exactly as m22invert inverts it. False, inv
+// untouched, for a matrix that is singular or not finite, or whose inverse is not finite.
+bool scaled_inverse(float inv[4], const float m[4]) {
+  float largest = 0.0f;
+  for (int k = 0; k < 4; ++k) {
+    if (!std::isfinite(m[k])) return false;
+    largest = std::max(largest, std::fabs(m[k]));
+  }
+  if (largest == 0.0f) return false;
+  int e = 0;
+  std::frexp(largest, &e);
+  float scaled[4];
+  for (int k = 0; k < 4; ++k) scaled[k] = std::ldexp(m[k], -e);
+  float det = 0.0f;
+  m22determt(det, scaled);
+  if (det == 0.0f) return false;
+  float r[4];
+  m22invert(r, scaled);
+  for (int k = 0; k < 4; ++k) {
+    r[k] = std::ldexp(r[k], -e);
+    if (!std::isfinite(r[k])) return false;
+  }
+  std::copy(r, r + 4, inv);
+  return true;
 }
 
 void dash_line() { out(Line().x().rep('-', 43)); }
@@ -80,7 +111,7 @@ void us2de(float xde[], float yde[], const float xu[], const float yu[], int n) 
 }
 
 void scm2de() {
-  plt1blk.DEPERCM = 28.35f;
+  plt1blk.DEPERCM = points_per_cm;
   for (auto& o : plt1blk.CM0TODE) o[0] = o[1] = 0.0f;
   plt1blk.CMTODE[0] = plt1blk.DEPERCM;
   plt1blk.CMTODE[1] = 0.0f;
@@ -105,10 +136,22 @@ void scm2us() {
   float a[4], x[2];
   for (int i = 0; i < 2; ++i) x[i] = plt1blk.US0TOCM[s][i];
   for (int i = 0; i < 4; ++i) a[i] = plt1blk.USTOCM[s][i];
-  m22invert(a, a);  // a singular matrix is reported there; nothing reads this map
+  if (!scaled_inverse(a, a)) m22invert(a, a);  // a singular matrix is reported there; nothing reads this map
   mnpxvp(x, a, x, 2, 2);
   for (int i = 0; i < 2; ++i) plt1blk.CM0TOUS[s][i] = -x[i];
   for (int i = 0; i < 4; ++i) plt1blk.CMTOUS[s][i] = a[i];
+}
+
+bool map_drawable(const float o[2], const float m[4]) {
+  float inv[4];
+  if (!scaled_inverse(inv, m)) return false;
+  float user_origin[2];  // of the cm origin, as scm2us derives it
+  mnpxvp(user_origin, inv, o, 2, 2);
+  for (int i = 0; i < 2; ++i)
+    if (!std::isfinite(o[i]) || !std::isfinite(points_per_cm * o[i]) || !std::isfinite(user_origin[i])) return false;
+  for (int k = 0; k < 4; ++k)
+    if (!std::isfinite(points_per_cm * m[k])) return false;
+  return true;
 }
 
 void ssubplot(int& nsub, int inter) {

@@ -8,6 +8,8 @@
 #include <string>
 
 constexpr int max_subplots = 40;
+// Device units (PostScript points) per centimetre.
+constexpr float points_per_cm = 28.35f;
 
 // Coordinate maps of the 40 sub-plots. A map takes a point (x, y) to O + M (x, y). The
 // origin O of sub-plot s is a [s - 1][..] pair (x, y); a 2 by 2 matrix M is stored by
@@ -56,7 +58,11 @@ void scm2de();
 // Derives the user-to-device map of the current sub-plot from its user-to-cm map.
 void sus2de();
 // Derives the cm-to-user map of the current sub-plot (inverse of its user-to-cm map).
+// A singular map is reported and the user asked whether to stop.
 void scm2us();
+// Whether a user-to-cm map (origin o, matrix m) can serve in single precision: it, the
+// user-to-device map derived from it and its inverse all finite, and m not singular.
+bool map_drawable(const float o[2], const float m[4]);
 
 // Chooses the current sub-plot. inter 0/1 (and values outside 2..7): nsub, 1..40;
 // 2/3: hands back the current one; 4..7: sub-plot 1. Even modes show the change box.
