@@ -3,6 +3,7 @@
 #   make run    build and start the program in the current folder
 #   make bench  build and time a run of 1,000,000 records against a yardstick (not part of test)
 # SANITIZE=1 builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
+# make release builds the Release configuration, warnings as errors, in build-release/ (CI builds it).
 
 PACKAGES := cmake g++ make libgtest-dev libpng-dev ghostscript
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -16,7 +17,7 @@ BUILD_DIR := build
 CMAKE_FLAGS :=
 endif
 
-.PHONY: deps build test run bench clean
+.PHONY: deps build test run bench release clean
 
 deps:
 	@missing=""; \
@@ -41,8 +42,12 @@ test: deps build
 run: deps build
 	@$(BUILD_DIR)/kelvorastrim
 
+release: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DKV_WERROR=ON
+	cmake --build build-release -j $(JOBS)
+
 bench: build
 	bench/run_bench.sh $(BUILD_DIR)
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-release

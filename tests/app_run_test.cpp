@@ -255,7 +255,8 @@ TEST_F(CommandRun, AFullDiskEndsTheDataWithAWordBeforeTheNextQuestion) {
   std::string c = run_with(answers);
   EXPECT_LT(c.rfind(" End input and back to menu ?\n"), c.find(full));
   EXPECT_LT(c.find(full), c.find(" Read          3 DATA\n Converted     3 DATA\n"));
-  EXPECT_EQ(records(), (std::vector<std::string>{east_north, east_north, east_north.substr(0, 10)}));
+  // The torn third record is cut off again: the file ends at its last whole line.
+  EXPECT_EQ(records(), (std::vector<std::string>{east_north, east_north}));
   set.ITP = 1;  // from a file, the data end at the first failed write
   set.infile = fit("kelvst_in.txt", 50);
   disk.emplace(100000);  // the earlier limit goes first

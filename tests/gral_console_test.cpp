@@ -122,6 +122,36 @@ TEST_F(Frames, EndOfInputAtAPauseStopsAndKeepsWrittenFiles) {
   EXPECT_NE(take_output().find("END OF INPUT"), std::string::npos);
 }
 
+TEST_F(Frames, AFileThatFailsInsideAFrameIsReportedAfterIt) {
+  // The write fails at the frame's pause, where the file goes to the disk.
+  ASSERT_TRUE(unit::open_write(21, "/dev/full"));
+  unit::on_write_failure(21, [](int, long long, bool) { unit::write_line(6, " REPORT"); });
+  input("\n");
+  warninghead("w", "", "");
+  unit::write_line(21, "lost");
+  warningtail00();
+  const std::vector<std::string> lines = take_lines();
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end()),
+            (std::vector<std::string>{" ===> HIT RETURN TO CONTINUE", slash50,
+                                      " ///                WARNING END                 ///", slash50, " REPORT"}));
+  EXPECT_FALSE(unit::is_open(21));
+}
+
+TEST_F(Frames, AFileReportedWhileStoppingWaitsForNoAnswer) {
+  ASSERT_TRUE(unit::open_write(21, "/dev/full"));
+  unit::on_write_failure(21, [](int, long long, bool) {
+    errorhead("r", "", "");
+    errortail00();
+  });
+  unit::write_line(21, "lost");
+  input("an answer\n");
+  EXPECT_THROW(stop_program(1), ProgramStop);
+  EXPECT_EQ(count_of(take_output(), "HIT RETURN"), 0);
+  std::string left;
+  EXPECT_TRUE(std::getline(in_, left) && left == "an answer");
+}
+
 class TailStop : public ConsoleTest {
  protected:
   bool stops(int level, const std::string& answers) {

@@ -16,11 +16,23 @@
 
 namespace {
 
-// The lines of an error frame that name a data file that could not be read (an
-// input/output error), so that its end is not taken for the end of the data.
+// The lines of an error frame that name a data file that could not be read to its end (an
+// input/output error, a line too long to be data), so that its end is not taken for the
+// end of the data.
 void file_failure_lines(const KvrSettings& set) {
-  if (set.ITP != 1 || unit::read_failure(data_unit) != unit::ReadFailure::error) return;
-  say("COULD NOT READ fracture data input FILE");
+  if (set.ITP != 1) return;
+  switch (unit::read_failure(data_unit)) {
+    case unit::ReadFailure::end_of_file:
+      return;
+    case unit::ReadFailure::error:
+      say("COULD NOT READ fracture data input FILE");
+      break;
+    case unit::ReadFailure::line_too_long:
+      static_assert(unit::max_line_length == 1048576);
+      say("LINE LONGER THAN 1 MiB (1048576 CHARACTERS)");
+      say("IN fracture data input FILE");
+      break;
+  }
   say(Line().a("File name =").x().a(trimmed(set.infile)).str());
 }
 
@@ -37,8 +49,8 @@ bool open_data_source(KvrSettings& set, KvrRecord& rec) {
     say_dashes();
     if (read_data_header(rec)) return true;
     errorhead(kvr_name, kvr_version, kvr_date);
-    file_failure_lines(set);
     say("when trying to read header");
+    file_failure_lines(set);
     errortail00();
     return false;
   }
@@ -64,8 +76,8 @@ void record_line(int nread) { say(Line().a("while reading data nb").x().i(nread,
 
 void read_failure(const KvrSettings& set, int nread) {
   errorhead(kvr_name, kvr_version, kvr_date);
-  file_failure_lines(set);
   say(Line().a("when trying to read").x().i(nread + 1, 5).x().a("th data").str());
+  file_failure_lines(set);
   errortail00();
 }
 

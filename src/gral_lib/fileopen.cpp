@@ -42,18 +42,19 @@ struct WrittenFile {
 };
 std::map<int, WrittenFile> written_files;
 
-void could_not_write(std::string_view cdesc, std::string_view cfile, long long records) {
+void could_not_write(std::string_view cdesc, std::string_view cfile, long long records, bool whole = true) {
   errorhead("close_checked", "1.0 ", "2026-12-07");
   err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
   if (records >= 0) err(Line().x().a("Records written whole =").x().i(records, 10));
+  if (!whole) err(" Its last line may be cut");
   err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
   errortail00();
 }
 
-void report_written_file(int iunit, long long lines) {
+void report_written_file(int iunit, long long lines, bool whole) {
   const WrittenFile& f = written_files[iunit];
-  could_not_write(f.desc, f.name, f.nheader < 0 ? -1 : std::max(0LL, lines - f.nheader));
+  could_not_write(f.desc, f.name, f.nheader < 0 ? -1 : std::max(0LL, lines - f.nheader), whole);
 }
 
 // The name without its directory, in n characters.

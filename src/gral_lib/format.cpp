@@ -72,17 +72,17 @@ void significant(float v, int n, std::string& digits, int& k) {
   digits.resize(static_cast<std::size_t>(std::clamp(n, 0, max_columns)), '0');
 }
 
+// Built in a buffer of its own: GCC 12 at -O3 warns (-Wrestrict) on the same steps made
+// on a std::string.
 std::string exponent_part(int k) {
-  std::string s;
-  int ak = std::abs(k);
-  if (ak <= 99) {
-    s = (k < 0) ? "E-" : "E+";
-    if (ak < 10) s.push_back('0');
-  } else {
-    s = (k < 0) ? "-" : "+";
-  }
-  s += std::to_string(ak);
-  return s;
+  char buf[16];
+  char* p = buf;
+  const int ak = std::abs(k);
+  if (ak <= 99) *p++ = 'E';
+  *p++ = k < 0 ? '-' : '+';
+  if (ak < 10) *p++ = '0';
+  p = std::to_chars(p, buf + sizeof buf, ak).ptr;
+  return std::string(buf, p);
 }
 
 // Fixed-point digits of a (not negative) with d decimals into [b, end); returns their end.

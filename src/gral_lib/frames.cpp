@@ -26,6 +26,7 @@ std::string version_field(std::string_view cversion) {
 
 void title_block(std::string_view kind, std::string_view cname, std::string_view cversion,
                  std::string_view cdate) {
+  unit::before_frame();
   std::string title(kind);
   title += cname;
   out(Line().x().rep('@', 50).str());
@@ -63,6 +64,8 @@ void mainmenuhead(std::string_view cname, std::string_view cversion, std::string
 void menutail() { out(Line().x().rep('@', 50)); }
 
 void errorhead(std::string_view cname, std::string_view, std::string_view) {
+  unit::before_frame();
+  unit::frame_opened();
   std::string stars = Line().x().rep('*', 50).str();
   std::string empty = Line().x().a("***").x(19).a(" ", 6).x(19).a("***").str();
   err(stars);
@@ -81,9 +84,12 @@ void errortail00() {
   err(stars);
   err(Line().x().a("***").x(17).a("ERROR END ", 10).x(17).a("***"));
   err(stars);
+  unit::frame_closed();
 }
 
 void warninghead(std::string_view cname, std::string_view, std::string_view) {
+  unit::before_frame();
+  unit::frame_opened();
   std::string slashes = Line().x().rep('/', 50).str();
   err(slashes);
   err(Line().x().a("///").x(10).a("subroutine ").a(cname, 13).x(10).a("///"));
@@ -97,6 +103,7 @@ void warningtail00() {
   err(slashes);
   err(Line().x().a("///").x(16).a("WARNING END ", 12).x(16).a("///"));
   err(slashes);
+  unit::frame_closed();
 }
 
 void errortailstop(int ilevel) {

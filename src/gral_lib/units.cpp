@@ -32,7 +32,11 @@ struct Unit {
   std::size_t pending = 0;
   long long lines_pending = 0;
   long long lines_kept = 0;  // complete lines in the file
+  off_t bytes_sent = 0;      // bytes that reached the file
+  off_t bytes_kept = 0;      // where the last complete line in the file ends
+  bool regular = false;      // a regular file, which a failed write can be cut back in
   bool failed = false;       // a write failed: nothing more goes to the file
+  bool torn = false;         // the file may end inside a line (it could not be cut back)
   ReadFailure read_end = ReadFailure::end_of_file;
   bool at_start = false;     // nothing read yet from the file
   dev_t dev = 0;
@@ -47,6 +51,7 @@ struct Table {
   std::ostream* console_out_stream = &std::cout;
   void (*stop_action)() = nullptr;
   bool stopping = false;
+  int frames_open = 0;  // error and warning frames on the console not closed yet
 
   Unit* find(int u) {
     if (u < 0 || static_cast<std::size_t>(u) >= units.size()) return nullptr;
@@ -81,18 +86,30 @@ std::size_t send(int fd, const char* p, std::size_t n) {
   return done;
 }
 
-// Sends the pending lines of a file written to it. After a failure nothing more is sent:
-// a later write that the disk would take again would leave a hole in the file.
+// Sends n bytes at p to the file; false when it cannot take them all. From then on
+// nothing more goes to the file (a later write that the disk would take again would leave
+// a hole in it), and a line the failure cut is cut off again, so that the file holds
+// exactly the complete lines counted.
+bool send_to(Unit& x, const char* p, std::size_t n) {
+  const std::size_t done = send(x.fd, p, n);
+  const off_t start = x.bytes_sent;
+  x.bytes_sent += static_cast<off_t>(done);
+  if (done == n) return true;
+  x.failed = true;
+  x.lines_kept += std::count(p, p + done, '\n');
+  if (const void* last = ::memrchr(p, '\n', done)) x.bytes_kept = start + (static_cast<const char*>(last) - p) + 1;
+  if (x.bytes_sent != x.bytes_kept)
+    x.torn = !x.regular || ::ftruncate(x.fd, x.bytes_kept) != 0;
+  return false;
+}
+
+// Sends the pending lines of a file written to it; nothing after a failure.
 void drain(Unit& x) {
   if (x.pending == 0) return;
-  if (!x.failed) {
-    const std::size_t done = send(x.fd, x.buffer.get(), x.pending);
-    if (done == x.pending) {
-      x.lines_kept += x.lines_pending;
-    } else {
-      x.failed = true;
-      x.lines_kept += std::count(x.buffer.get(), x.buffer.get() + done, '\n');
-    }
+  // The buffer holds complete lines only: sent whole, they all are in the file.
+  if (!x.failed && send_to(x, x.buffer.get(), x.pending)) {
+    x.lines_kept += x.lines_pending;
+    x.bytes_kept = x.bytes_sent;
   }
   x.pending = 0;
   x.lines_pending = 0;
@@ -130,6 +147,7 @@ void take(int u, int fd, bool reading, const struct stat& st) {
   x.at_start = reading;
   x.dev = st.st_dev;
   x.ino = st.st_ino;
+  x.regular = S_ISREG(st.st_mode);
   x.buffer = std::make_unique<char[]>(file_buffer_size);
 }
 
@@ -169,12 +187,15 @@ bool no_file_of_lines(mode_t mode) { return S_ISDIR(mode) || S_ISCHR(mode) || S_
 void bind_console(std::istream& in, std::ostream& out) {
   table().console_in_stream = &in;
   table().console_out_stream = &out;
+  table().frames_open = 0;  // a new console shows no frame
 }
 
 void reset_console() { bind_console(std::cin, std::cout); }
 
 bool open_read(int u, const std::string& path) {
   if (u == console_in || u == console_out) return false;
+  // A named pipe holds the open until its writer comes: the user sees first what was asked.
+  table().console_out_stream->flush();
   if (table().find(u)) close(u);
   // Looked at before it is opened: opening some devices already acts on them.
   struct stat st {};
@@ -209,8 +230,9 @@ bool close(int u) {
   // The entry is cleared first: the report may ask, and its pause looks at every unit.
   const WriteFailureReport report = x->report;
   const long long lines = x->lines_kept;
+  const bool torn = x->torn;
   *x = Unit{};
-  if (!ok && report) report(u, lines);
+  if (!ok && report) report(u, lines, !torn);
   return ok;
 }
 
@@ -245,10 +267,10 @@ bool put_line(int u, Unit* x, std::string_view text) {
       *end = '\n';
       x->pending += n;
       x->lines_pending += 1;
-    } else if (!x->failed) {
-      // A line longer than the buffer goes straight to the file.
-      x->failed = send(x->fd, text.data(), text.size()) != text.size() || send(x->fd, "\n", 1) != 1;
-      if (!x->failed) x->lines_kept += 1;
+    } else if (!x->failed && send_to(*x, text.data(), text.size()) && send_to(*x, "\n", 1)) {
+      // A line longer than the buffer went straight to the file.
+      x->lines_kept += 1;
+      x->bytes_kept = x->bytes_sent;
     }
     return !x->failed;
   }
@@ -289,6 +311,19 @@ bool write_line_if_open(int u, std::string_view text) {
 
 namespace {
 
+// A line longer than max_line_length is not kept whole in memory: the rest of the file is
+// no data.
+bool too_long(Unit& x, std::string& line) {
+  x.read_end = ReadFailure::line_too_long;
+  line.clear();
+  return false;
+}
+
+// A line read up to its end: within the limit once a carriage return ending it is left out.
+bool whole_line(Unit& x, std::string& line) {
+  return line.size() <= max_line_length || line.back() == '\r' || too_long(x, line);
+}
+
 // The next line of a file read, into line; false at its end or when it cannot be read.
 bool read_file_line(Unit& x, std::string& line) {
   line.clear();
@@ -300,17 +335,13 @@ bool read_file_line(Unit& x, std::string& line) {
       const std::size_t avail = x.end - x.begin;
       const char* nl = static_cast<const char*>(std::memchr(from, '\n', avail));
       const std::size_t n = nl ? static_cast<std::size_t>(nl - from) : avail;
-      if (line.size() + n > max_line_length) {
-        // Not kept whole in memory: the rest of the file is no data.
-        x.read_end = ReadFailure::line_too_long;
-        line.clear();
-        return false;
-      }
+      // Room for the carriage return of a CR LF line end, which is no part of the line.
+      if (line.size() + n > max_line_length + 1) return too_long(x, line);
       line.append(from, n);
       any = true;
       if (nl) {
         x.begin += n + 1;
-        return true;
+        return whole_line(x, line);
       }
       x.begin = x.end;
     }
@@ -323,7 +354,7 @@ bool read_file_line(Unit& x, std::string& line) {
     }
     x.begin = 0;
     x.end = static_cast<std::size_t>(k);
-    if (k == 0) return any;
+    if (k == 0) return any && whole_line(x, line);
   }
 }
 
@@ -391,7 +422,19 @@ void check_console() {
 void before_question() {
   flush_all();
   check_console();
-  report_write_failures();
+  if (table().frames_open == 0) report_write_failures();
+}
+
+void before_frame() {
+  flush_all();
+  if (table().frames_open == 0 && !table().stopping) report_write_failures();
+}
+
+void frame_opened() { ++table().frames_open; }
+
+void frame_closed() {
+  Table& t = table();
+  if (t.frames_open > 0 && --t.frames_open == 0 && !t.stopping) report_write_failures();
 }
 
 bool stopping() { return table().stopping; }
@@ -426,6 +469,8 @@ void close_all() {
       finish();
     }
   }
+  // A frame that the stop interrupted stays open: the reports follow it.
+  t.frames_open = 0;
   for (std::size_t u = 0; u < t.units.size(); ++u)
     if (t.units[u].fd >= 0) close(static_cast<int>(u));
   t.console_out_stream->flush();

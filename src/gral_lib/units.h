@@ -76,18 +76,29 @@ void on_stop(int u, void (*finish)());
 // its closing lines before the plot file's trailer); nullptr takes it away.
 void at_stop(void (*action)());
 // Gives file unit u a report of a failure to write: once its file has failed, the unit is
-// closed (what reached the file stays) and report(u, lines) runs, once, with the number of
-// complete lines in the file: before the next question or pause on the console, at the
-// unit's closing, or at a stop. A file written through a buffer fails when the buffer goes
-// to the disk, so the report may come some lines after the write that filled it.
-using WriteFailureReport = void (*)(int u, long long lines);
+// closed and report(u, lines, whole) runs, once, with the number of complete lines in the
+// file: before the next question or pause on the console (not inside a frame: after it), at
+// the unit's closing, or at a stop. A regular file is cut back to the end of its last
+// complete line when a write fails in the middle of one; whole is false when that could
+// not be done (a pipe, a device, a cut that failed), and the file may end inside a line.
+// A file written through a buffer fails when the buffer goes to the disk, so the report
+// may come some lines after the write that filled it.
+using WriteFailureReport = void (*)(int u, long long lines, bool whole);
 void on_write_failure(int u, WriteFailureReport report);
 // True when file unit u has a failure report.
 bool reports_failure(int u);
 // Before a question or a pause on the console: every file goes to the disk, and a file that
-// could not take it is reported now, so the user hears of it before answering. A console
+// could not take it is reported now (once no frame is open), so the user hears of it
+// before answering. A console
 // that can no longer be written (its reader gone) stops the program here.
 void before_question();
+// Before a frame (a menu, an error, a warning) opens on the console: every file goes to the
+// disk, and a file that could not take it is reported now, ahead of the frame.
+void before_frame();
+// An error or warning frame opens, or closes, on the console. While one is open, failure
+// reports wait; the closing of the last one gives them, so that none lands inside a frame.
+void frame_opened();
+void frame_closed();
 // True while the program stops (close_all runs): nothing waits for an answer any more.
 bool stopping();
 // Stops the program when what was written on the console could not reach it; said on the

@@ -64,8 +64,13 @@ GsImage read_png(const std::string& path) {
 
 GsRun gs_run(const std::string& file, const std::string& device, const std::vector<std::string>& extra) {
   std::string command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sPAPERSIZE=a4 -sDEVICE=" + device;
-  for (const std::string& arg : extra) command += " " + quoted(arg);
-  command += " " + quoted(file);
+  // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) on " " + a temporary.
+  for (const std::string& arg : extra) {
+    command += ' ';
+    command += quoted(arg);
+  }
+  command += ' ';
+  command += quoted(file);
   return run_command(command);
 }
 

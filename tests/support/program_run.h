@@ -10,6 +10,7 @@ struct ProgramRun {
 };
 
 // shape is the shell command run, PROGRAM standing for the program with its answers on
-// standard input: a pipe it writes into, a limit it runs under. Whatever the command writes
-// is the console; the status is the program's own.
+// standard input: a pipe it writes into, a limit it runs under. Where the shape names
+// ANSWERS, that is the file of answers and the shape gives the program its input itself.
+// Whatever the command writes is the console; the status is the program's own.
 ProgramRun run_program(const std::string& path, const std::string& answers, const std::string& shape = "PROGRAM");
