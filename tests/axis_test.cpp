@@ -349,6 +349,53 @@ TEST_F(AxisTest, AxisMenus) {
   EXPECT_NE(out.find("your choice"), std::string::npos);
 }
 
+// An answer on each side of a bound, from the generic axis 3 (0 to 10 by 5, 5 subtic
+// intervals) after the set-up answers: the first is stored, the second refused and the
+// first kept.
+struct Refusal {
+  const char* setup;
+  int item;
+  const char* taken;
+  const char* refused;
+  const void* field;  // of axis 3 in the record
+  const char* heading;
+};
+
+TEST_F(AxisTest, MenuRefusesAnswersNoDrawingCanUse) {
+  const AxisBlk7a& r = axisblk7a;
+  const Refusal cases[] = {
+      {"", 1, "-9999999", "-10000000", &r.USA1[2], "Value out of range:"},
+      {"", 2, "9999999", "10000000", &r.USA2[2], "Value out of range:"},
+      {"", 1, "3", "10", &r.USA1[2], "Identical user bounds:"},
+      {"22\n1e7\n", 20, "-9999999", "-10000000", &r.WAU1[2], "Value out of range:"},
+      {"22\n1e7\n", 21, "9999999", "10000000", &r.WAU2[2], "Value out of range:"},
+      {"", 21, "20", "0", &r.WAU2[2], "Identical annotation bounds:"},
+      {"25\n1\n21\n10000\n", 22, "1.001", "1", &r.WAUD[2], "Too many annotation tics:"},
+      {"", 22, "2", "-1e-4", &r.WAUD[2], "Too many annotation tics:"},  // whichever way it leads
+      {"", 25, "5001", "5002", &r.NASUBINT[2], "Too many subtics:"},  // 10000 and 10002 subtics
+      {"22\n10\n", 25, "10000", "10001", &r.NASUBINT[2], "Value out of range:"},
+      {"", 25, "0", "-1", &r.NASUBINT[2], "Value out of range:"},
+      {"", 23, "0.025", "0.0249999", &r.WALAS[2], "Value out of range:"},
+      {"", 23, "1000", "1000.001", &r.WALAS[2], "Value out of range:"},
+      {"", 24, "0", "-1", &r.NAWDIG[2], "Value out of range:"},
+      {"", 24, "17", "18", &r.NAWDIG[2], "Value out of range:"},
+  };
+  for (const Refusal& c : cases) {
+    SCOPED_TRACE(std::string(c.setup) + std::to_string(c.item) + " " + c.refused);
+    snaxis(5);
+    input("3\n" + std::string(c.setup) + std::to_string(c.item) + "\n" + c.taken + "\n" + std::to_string(c.item) +
+          "\n" + c.refused + "\n99\n99\n");
+    take_output();
+    snaxis(2);
+    std::string out = take_output();
+    const bool integer = c.field == &r.NASUBINT[2] || c.field == &r.NAWDIG[2];
+    EXPECT_EQ(integer ? *static_cast<const std::int32_t*>(c.field) : *static_cast<const float*>(c.field),
+              std::stof(c.taken));
+    EXPECT_EQ(count_of(out, "WARNING   "), 1) << out;
+    EXPECT_NE(out.find(std::string(" ") + c.heading + "\n"), std::string::npos) << out;
+  }
+}
+
 TEST_F(AxisTest, BoxSetUpAndMenu) {
   int x = 16, y = 0, left = 1, right = 1, bottom = 1, top = 1, clip = 0, zero = 0;
   std::string label = "Box" + std::string(22, ' ');
