@@ -162,9 +162,11 @@ TEST_F(PlotPages, AbsurdValuesNeitherStopNorPausePerPoint) {
       {"histogram y max 2e38", "22\n1\n200\n0\n99\n220\n100\n2e38\n\n99\n99\n99\n", 1},
       {"core diameter 1e30", "52\n3\n32\n1e30\n\n6\n", 1},
       {"core diameter 3e9", "52\n3\n32\n3e9\n\n6\n", 1},
-      {"axis text size 1e38", "52\n3\n13\n2\n23\n1e38\n99\n99\n", 1},
-      {"axis user bounds 1e38", "52\n3\n13\n2\n1\n-1e38\n2\n1e38\n99\n99\n", 1},
-      {"axis annotations 3e38", "52\n3\n13\n2\n20\n-3e38\n21\n3e38\n\n22\n0\n99\n\n99\n99\n", 2},
+      {"axis text size 1e38", "52\n3\n13\n2\n23\n1e38\n\n99\n99\n", 1},
+      {"axis user bounds 1e38", "52\n3\n13\n2\n1\n-1e38\n\n2\n1e38\n\n99\n99\n", 1},
+      {"axis annotations 3e38", "52\n3\n13\n2\n20\n-3e38\n\n21\n3e38\n\n22\n0\n99\n\n99\n99\n", 2},
+      {"axis user bound 3.4e38", "52\n3\n13\n2\n2\n3.4e38\n\n99\n99\n", 1},
+      {"axis decimals -1", "52\n3\n13\n2\n24\n-1\n\n99\n99\n", 1},
   };
   // 60 records, in format 1 or (after 52, 3) in format 3 over three sections.
   std::string format1, format3;

@@ -132,8 +132,10 @@ TEST_F(AxisTest, TicCountsAnnotationsAndFixes) {
       {0, 3e9f, 1e9f, 1, 1, 0, 4, 0, {"0", "1000000000", "2000000000", "2147483647"}, ""},
       {0, 10, 1e-4f, 5, 1, 0, 0, 0, {}, "Too many annotation tics:"},
       {0, 1e-30f, 1e10f, 5, 1, 0, 1, 0, {"0"}, ""},  // one tic, the step to a next one overflows
-      {0, 10, 5, 100000, 1, 0, 3, 0, {"0", "5", "10"}, "==> NO SUBTICKMARKS"},
+      {0, 10, 5, 50001, 1, 0, 3, 0, {"0", "5", "10"}, "nsubtics =         100000 > 10000 ==> NO SUBTICKMARKS"},
+      {0, 9999, 1, INT_MAX, INT_MAX, 0, 10000, 0, {"0"}, "nsubtics = 21472688976354 > 10000"},  // 9999 x (2^31 - 2)
       {0, 10, 5, INT_MIN, 1, 0, 3, 0, {"0", "5", "10"}, ""},  // no subtics, nothing overflows
+      {-3e38f, 3e38f, 0, 5, 1, 0, 0, 0, {}, "Bounds too far apart:"},  // no increment can be shown
   };
   int k = 0;
   for (const AxisCase& c : cases) {
@@ -161,6 +163,7 @@ TEST_F(AxisTest, TicCountsAnnotationsAndFixes) {
     expected.push_back("Title");  // last, always drawn
     EXPECT_EQ(texts, expected);
     EXPECT_TRUE(c.message.empty() ? console.empty() : console.find(c.message) != std::string::npos) << console;
+    EXPECT_TRUE(console.find("Infinity") == std::string::npos && console.find("NaN") == std::string::npos);
   }
 }
 
@@ -270,7 +273,8 @@ TEST_F(AxisTest, IncrementChecksLinkTypesAndOutOfRangeNumbers) {
   int dig = 0, sub = 5, lab = 1;
   // The increment check ends with a usable increment, one warning per failed check.
   struct { float wau1, wau2, waud, stored; int warnings; } const checks[] = {
-      {0, 10, -5, 5, 1}, {10, 0, 0, -5, 1}, {3, 3, 0, 1, 1}, {3, 3, 2, 2, 0}, {3, 3, -2, -2, 0}};
+      {0, 10, -5, 5, 1}, {10, 0, 0, -5, 1}, {3, 3, 0, 1, 1}, {3, 3, 2, 2, 0}, {3, 3, -2, -2, 0},
+      {-3e38f, 3e38f, 0, 3e38f, 1}};  // half a span beyond single precision, still finite
   for (const auto& c : checks) {
     w1 = c.wau1, w2 = c.wau2, wd = c.waud;
     s1axis1(u1, u2, w1, w2, wd, size, title, dig, sub, lab, 5, 1);
@@ -303,6 +307,10 @@ TEST_F(AxisTest, IncrementChecksLinkTypesAndOutOfRangeNumbers) {
   EXPECT_FLOAT_EQ(axisblk7a.USA2[1], 0.1f);
   s1axis(u1, u2, w1, w2, wd, size, title, dig, sub, 2, 1);
   EXPECT_EQ(axisblk7a.USA2[1], 9);
+  type = 2, scale = 1e-38f, w2 = 1e10f;  // the user values would overflow: the scale is reset
+  s1axuswdtyp(type, scale, 2, 1);
+  s1axis1(u1, u2, w1, w2, wd, size, title, dig, sub, lab, 2, 1);
+  EXPECT_EQ(std::pair(axisblk7a.WAOUS[1], axisblk7a.USA2[1]), std::pair(1.f, 1e10f));
   type = 5, scale = 0;  // neither is usable: both reset, with warnings
   s1axuswdtyp(type, scale, 2, 1);
   EXPECT_EQ(std::pair(axisblk7a.IUSWDTYP[1], axisblk7a.WAOUS[1]), std::pair(0, 1.f));
@@ -339,6 +347,53 @@ TEST_F(AxisTest, AxisMenus) {
   EXPECT_EQ(out.find("AXIS SET UP"), std::string::npos);
   EXPECT_EQ(out.find("Generic 0-10 axis"), std::string::npos);
   EXPECT_NE(out.find("your choice"), std::string::npos);
+}
+
+// An answer on each side of a bound, from the generic axis 3 (0 to 10 by 5, 5 subtic
+// intervals) after the set-up answers: the first is stored, the second refused and the
+// first kept.
+struct Refusal {
+  const char* setup;
+  int item;
+  const char* taken;
+  const char* refused;
+  const void* field;  // of axis 3 in the record
+  const char* heading;
+};
+
+TEST_F(AxisTest, MenuRefusesAnswersNoDrawingCanUse) {
+  const AxisBlk7a& r = axisblk7a;
+  const Refusal cases[] = {
+      {"", 1, "-9999999", "-10000000", &r.USA1[2], "Value out of range:"},
+      {"", 2, "9999999", "10000000", &r.USA2[2], "Value out of range:"},
+      {"", 1, "3", "10", &r.USA1[2], "Identical user bounds:"},
+      {"22\n1e7\n", 20, "-9999999", "-10000000", &r.WAU1[2], "Value out of range:"},
+      {"22\n1e7\n", 21, "9999999", "10000000", &r.WAU2[2], "Value out of range:"},
+      {"", 21, "20", "0", &r.WAU2[2], "Identical annotation bounds:"},
+      {"25\n1\n21\n10000\n", 22, "1.001", "1", &r.WAUD[2], "Too many annotation tics:"},
+      {"", 22, "2", "-1e-4", &r.WAUD[2], "Too many annotation tics:"},  // whichever way it leads
+      {"", 25, "5001", "5002", &r.NASUBINT[2], "Too many subtics:"},  // 10000 and 10002 subtics
+      {"22\n10\n", 25, "10000", "10001", &r.NASUBINT[2], "Value out of range:"},
+      {"", 25, "0", "-1", &r.NASUBINT[2], "Value out of range:"},
+      {"", 23, "0.025", "0.0249999", &r.WALAS[2], "Value out of range:"},
+      {"", 23, "1000", "1000.001", &r.WALAS[2], "Value out of range:"},
+      {"", 24, "0", "-1", &r.NAWDIG[2], "Value out of range:"},
+      {"", 24, "17", "18", &r.NAWDIG[2], "Value out of range:"},
+  };
+  for (const Refusal& c : cases) {
+    SCOPED_TRACE(std::string(c.setup) + std::to_string(c.item) + " " + c.refused);
+    snaxis(5);
+    input("3\n" + std::string(c.setup) + std::to_string(c.item) + "\n" + c.taken + "\n" + std::to_string(c.item) +
+          "\n" + c.refused + "\n99\n99\n");
+    take_output();
+    snaxis(2);
+    std::string out = take_output();
+    const bool integer = c.field == &r.NASUBINT[2] || c.field == &r.NAWDIG[2];
+    EXPECT_EQ(integer ? *static_cast<const std::int32_t*>(c.field) : *static_cast<const float*>(c.field),
+              std::stof(c.taken));
+    EXPECT_EQ(count_of(out, "WARNING   "), 1) << out;
+    EXPECT_NE(out.find(std::string(" ") + c.heading + "\n"), std::string::npos) << out;
+  }
 }
 
 TEST_F(AxisTest, BoxSetUpAndMenu) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -112,6 +113,11 @@ TEST_F(Conversion, RealInLeastWidth) {
   EXPECT_EQ(s.substr(0, 5), " 10.0");
   real2charf1(s, m, 2147483647, 10, 2.5f);  // as many decimals as the room takes
   EXPECT_EQ(s, " 2.5000000");
+  // Worked out at once, not one step per decimal asked for: an axis asks at every label.
+  const auto start = std::chrono::steady_clock::now();
+  for (int k = 0; k < 10; ++k) real2charf1(s, m, 2147483647 - k, 10, 25.5f);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(s, " 25.500000");
   EXPECT_EQ(take_output(), "");
 
   std::string s5(5, '#');

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "axis_lib/axis_lines.h"
+#include "axis_lib/axisdraw.h"
 #include "gral_lib/console.h"
 #include "gral_lib/format.h"
 #include "gral_lib/frames.h"
@@ -89,22 +90,134 @@ void replace_increment(const RoutineId& id, float WAU1, float WAU2, float& WAUD)
   warningtail00();
 }
 
-// Asks for one bound of a pair. An answer whose span to the other bound is beyond single
-// precision could not be drawn: it is refused with a warning, and the bound is kept.
-void ask_bound(const RoutineId& id, float& bound, float other, std::string_view question) {
-  float answer = bound;
-  int istat;
-  inrealdef(answer, question, bound, istat);
-  if (std::isfinite(answer - other)) {
-    bound = answer;
-    return;
-  }
+// ---- answers refused where they are typed ----
+//
+// An answer that no drawing could use is refused with a warning, the value of the menu is
+// kept, and the menu is shown again, so that nothing of it reaches a run.
+
+// User and annotation bounds: positions along a core section in cm, or the values written
+// at them; within it every whole value is exact in single precision, and a page's map
+// of any two of them stays well within single precision.
+constexpr float max_axis_value = 9999999.0f;
+// The axis size is the title height, the annotations are 0.8 times as high: both within the
+// heights that the text-size setter takes (above 0.02, at most 1000 cm) from 0.025 to 1000.
+constexpr float min_axis_size = 0.025f;
+constexpr float max_axis_size = 1000.0f;
+// An annotation has 20 characters: a sign, one digit, the point and 17 decimals at most.
+constexpr int max_decimals = 17;
+// No more subtic intervals between two major tics than the subtics an axis draws.
+constexpr int max_subtic_intervals = max_tics_per_axis;
+
+void refusal_head(const RoutineId& id, std::string_view heading) {
   warninghead(id.name, id.version, id.date);
-  axis_text("Bounds too far apart:");
-  axis_text(Line().a("value given        =").x().g(answer, 13, 6));
-  axis_text(Line().a("other bound        =").x().g(other, 13, 6));
+  axis_text(heading);
+}
+
+void refusal_tail() {
   axis_text("===> NO ACTION");
   warningtail00();
+}
+
+void given_value(float answer) { axis_text(Line().a("value given        =").x().g(answer, 13, 6)); }
+void given_value(int answer) { axis_text(Line().a("value given        =").x().i(answer, 13)); }
+
+bool real_within(float answer, float vmin, float vmax, const RoutineId& id) {
+  if (answer >= vmin && answer <= vmax) return true;
+  refusal_head(id, "Value out of range:");
+  given_value(answer);
+  axis_text(Line().a("min                =").x().f(vmin, 13, 3));
+  axis_text(Line().a("max                =").x().f(vmax, 13, 3));
+  refusal_tail();
+  return false;
+}
+
+bool integer_within(int answer, int vmin, int vmax, const RoutineId& id) {
+  if (answer >= vmin && answer <= vmax) return true;
+  refusal_head(id, "Value out of range:");
+  given_value(answer);
+  axis_text(Line().a("min                =").x().i(vmin, 13));
+  axis_text(Line().a("max                =").x().i(vmax, 13));
+  refusal_tail();
+  return false;
+}
+
+// Two bounds of a pair: a span beyond single precision could not be scaled, and neither
+// could none at all (user bounds; equal annotation bounds are found with the tics).
+bool pair_usable(float answer, float other, bool equal_refused, const RoutineId& id) {
+  const bool apart = std::isfinite(answer - other);
+  if (apart && !(equal_refused && answer == other)) return true;
+  refusal_head(id, apart ? "Identical user bounds:" : "Bounds too far apart:");
+  given_value(answer);
+  axis_text(Line().a("other bound        =").x().g(other, 13, 6));
+  refusal_tail();
+  return false;
+}
+
+// The annotation bounds, increment and subtic intervals that an answer would give the
+// axis: refused when the axis would be drawn without its tics or its subtics.
+bool tics_drawn(float WAU1, float WAU2, float WAUD, int NASUBINT, const RoutineId& id) {
+  const TicFault fault = axis_tic_fault(WAU1, WAU2, WAUD, NASUBINT);
+  if (fault == TicFault::none) return true;
+  refusal_head(id, fault == TicFault::identical_bounds ? "Identical annotation bounds:"
+                   : fault == TicFault::too_many_tics  ? "Too many annotation tics:"
+                                                       : "Too many subtics:");
+  axis_text(Line().a("initial value      =").x().g(WAU1, 13, 6));
+  axis_text(Line().a("final   value      =").x().g(WAU2, 13, 6));
+  axis_text(Line().a("increment          =").x().g(WAUD, 13, 6));
+  if (fault == TicFault::too_many_subtics) axis_text(Line().a("subtic intervals   =").x().i(NASUBINT, 13));
+  if (fault != TicFault::identical_bounds) axis_text(Line().a("max per axis       =").x().i(max_tics_per_axis, 13));
+  refusal_tail();
+  return false;
+}
+
+float ask_real(float value, std::string_view question) {
+  float answer = value;
+  int istat;
+  inrealdef(answer, question, value, istat);
+  return answer;
+}
+
+int ask_integer(int value, std::string_view question) {
+  int answer = value;
+  int istat;
+  inintegdef(answer, question, value, istat);
+  return answer;
+}
+
+// The answers of the menu "SETTING UP AXIS #" that a drawing could not use.
+void ask_user_bound(const RoutineId& id, float& bound, float other, std::string_view question) {
+  const float answer = ask_real(bound, question);
+  if (real_within(answer, -max_axis_value, max_axis_value, id) && pair_usable(answer, other, true, id))
+    bound = answer;
+}
+
+void ask_annotation_bound(const RoutineId& id, AxisArgs& a, bool initial) {
+  float& bound = initial ? a.WAU1 : a.WAU2;
+  const float other = initial ? a.WAU2 : a.WAU1;
+  const float answer = ask_real(bound, initial ? "annotation initial value" : "annotation final value");
+  if (!real_within(answer, -max_axis_value, max_axis_value, id) || !pair_usable(answer, other, false, id)) return;
+  if (tics_drawn(initial ? answer : other, initial ? other : answer, a.WAUD, a.NASUBINT, id)) bound = answer;
+}
+
+void ask_increment(const RoutineId& id, AxisArgs& a) {
+  const float answer = ask_real(a.WAUD, "annotation increment");
+  if (tics_drawn(a.WAU1, a.WAU2, answer, a.NASUBINT, id)) a.WAUD = answer;
+}
+
+void ask_size(const RoutineId& id, AxisArgs& a) {
+  const float answer = ask_real(a.WALAS, "annotation size in cm");
+  if (real_within(answer, min_axis_size, max_axis_size, id)) a.WALAS = answer;
+}
+
+void ask_decimals(const RoutineId& id, AxisArgs& a) {
+  const int answer = ask_integer(a.NAWDIG, "nb of digits after dec. point");
+  if (integer_within(answer, 0, max_decimals, id)) a.NAWDIG = answer;
+}
+
+void ask_subtic_intervals(const RoutineId& id, AxisArgs& a) {
+  const int answer = ask_integer(a.NASUBINT, "nb of intervals between tics");
+  if (integer_within(answer, 0, max_subtic_intervals, id) && tics_drawn(a.WAU1, a.WAU2, a.WAUD, answer, id))
+    a.NASUBINT = answer;
 }
 
 void menu_value(std::string_view item, float value) { axis_text(Line().a(item).x().f(value, 9, 3)); }
@@ -150,17 +263,17 @@ void axis_menu(const RoutineId& id, AxisArgs& a, int IAX) {
     int istat;
     switch (choice) {
       case 1:
-        if (link != 1) ask_bound(id, a.USA1, a.USA2, "user initial value");
+        if (link != 1) ask_user_bound(id, a.USA1, a.USA2, "user initial value");
         break;
       case 2:
-        if (link != 1) ask_bound(id, a.USA2, a.USA1, "user final value");
+        if (link != 1) ask_user_bound(id, a.USA2, a.USA1, "user final value");
         break;
-      case 20: ask_bound(id, a.WAU1, a.WAU2, "annotation initial value"); break;
-      case 21: ask_bound(id, a.WAU2, a.WAU1, "annotation final value"); break;
-      case 22: inrealdef(a.WAUD, "annotation increment", a.WAUD, istat); break;
-      case 23: inrealdef(a.WALAS, "annotation size in cm", a.WALAS, istat); break;
-      case 24: inintegdef(a.NAWDIG, "nb of digits after dec. point", a.NAWDIG, istat); break;
-      case 25: inintegdef(a.NASUBINT, "nb of intervals between tics", a.NASUBINT, istat); break;
+      case 20: ask_annotation_bound(id, a, true); break;
+      case 21: ask_annotation_bound(id, a, false); break;
+      case 22: ask_increment(id, a); break;
+      case 23: ask_size(id, a); break;
+      case 24: ask_decimals(id, a); break;
+      case 25: ask_subtic_intervals(id, a); break;
       case 26: inchardef(a.WALAB, "axis label", a.WALAB, istat); break;
       case 27:
         if (a.NLABINTK) inintegdef(*a.NLABINTK, "nb of tics intervals for label", *a.NLABINTK, istat);

@@ -48,6 +48,11 @@ extern AxisBlk7b axisblk7b;
 // text size, title (any length), decimals, subtic intervals and tic intervals per annotation.
 // An increment that does not lead from WAU1 to WAU2 is replaced with a warning. The stored
 // user bounds follow the axis's link type; the USA1 and USA2 arguments are not changed by it.
+// The menu refuses, with a warning, an answer that no drawing could use, and keeps the value:
+// bounds beyond 9999999 in magnitude (user bounds also equal ones), a size outside 0.025 to
+// 1000 cm, decimals outside 0 to 17, subtic intervals outside 0 to 10000, and bounds, an
+// increment or subtic intervals that leave the axis no tic interval or more major tics or
+// subtics than an axis draws.
 void s1axis1(float& USA1, float& USA2, float& WAU1, float& WAU2, float& WAUD, float& WALAS, std::string& WALAB,
              int& NAWDIG, int& NASUBINT, int& NLABINTK, int IAX, int mode);
 // The same without the tic intervals per annotation; an axis of link type 2 is stored as one of type 0.

@@ -34,6 +34,33 @@ int truncated(float v) {
   return static_cast<int>(v);
 }
 
+// The increment in use and the number of tic intervals from WAU1 to WAU2, before a sign
+// that leads away from WAU2 is turned: an increment of 0 asks for one interval, and equal
+// bounds with no increment leave the count undefined (NaN).
+float tic_intervals(float WAU1, float WAU2, float WAUD, float& d) {
+  d = WAUD == 0.0f ? WAU2 - WAU1 : WAUD;
+  return d != 0.0f ? (WAU2 - WAU1) / d : std::numeric_limits<float>::quiet_NaN();
+}
+
+bool too_many_tics(float n) { return n + 0.0001f >= static_cast<float>(max_tics_per_axis); }
+
+// The major tics for n intervals, and the subtics after the last one.
+void tic_counts(float n, int NASUBINT, int& NTICS, int& NSUBLAST) {
+  const int ntic = static_cast<int>(n + 0.0001f);
+  NTICS = ntic + 1;
+  NSUBLAST = truncated(0.0001f + (n - static_cast<float>(ntic)) * static_cast<float>(NASUBINT));
+}
+
+// Subtics between two major tics: none for an interval count of 1 or less (taken from the
+// count before subtracting, so the most negative integer cannot overflow).
+int subtics_between(int NSUBINT) { return std::max(NSUBINT, 1) - 1; }
+
+// The subtics along NTICS major tics, in 64 bits: at most max_tics_per_axis times the
+// largest interval count.
+long long subtic_count(int NTICS, int NSUBINT, int NSUBLAST) {
+  return static_cast<long long>(NTICS - 1) * subtics_between(NSUBINT) + std::max(NSUBLAST, 0);
+}
+
 // An annotation: the value truncated to an integer when NAWDIG is 0, else with NAWDIG
 // decimals, in at most 20 characters.
 std::string annotation(float value, int NAWDIG) {
@@ -116,11 +143,15 @@ void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT
   line2(X1, Y1, X2, Y2);
 
   // Tic intervals from WAU1 to WAU2; equal bounds with no increment leave their count
-  // undefined, and then no tic is drawn.
-  float d = WAUD == 0.0f ? WAU2 - WAU1 : WAUD;
-  float n = d != 0.0f ? (WAU2 - WAU1) / d : std::numeric_limits<float>::quiet_NaN();
+  // undefined, and then no tic is drawn. A span beyond single precision places no tic
+  // either: the increment it would ask for is not a number that can be shown.
+  float d = 0.0f;
+  float n = tic_intervals(WAU1, WAU2, WAUD, d);
   bool tics = true;
-  if (WAUD == 0.0f || n < 0.0f) {
+  if (!std::isfinite(WAU2 - WAU1)) {
+    skipping_tics("Bounds too far apart:", WAU1, WAU2, WAUD);
+    tics = false;
+  } else if (WAUD == 0.0f || n < 0.0f) {
     if (n < 0.0f) {
       d = -d;
       n = -n;
@@ -136,13 +167,11 @@ void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT
   int NTICS = 0, NSUBLAST = 0;
   float DAXTIC[2] = {0.0f, 0.0f};
   if (tics && !std::isnan(n)) {
-    if (n + 0.0001f >= static_cast<float>(max_tics_per_axis)) {
+    if (too_many_tics(n)) {
       skipping_tics("Too many annotation tics:", WAU1, WAU2, d);
       tics = false;
     } else {
-      const int ntic = static_cast<int>(n + 0.0001f);
-      NTICS = ntic + 1;
-      NSUBLAST = truncated(0.0001f + (n - static_cast<float>(ntic)) * static_cast<float>(NASUBINT));
+      tic_counts(n, NASUBINT, NTICS, NSUBLAST);
       DAXTIC[0] = V[0] / n;
       DAXTIC[1] = V[1] / n;
     }
@@ -193,6 +222,16 @@ void cmaxis11(float X1, float Y1, float X2, float Y2, float TICANG, int NASUBINT
   stextalign(justif0, 1);
 }
 
+TicFault axis_tic_fault(float WAU1, float WAU2, float WAUD, int NASUBINT) {
+  float d = 0.0f;
+  const float n = std::fabs(tic_intervals(WAU1, WAU2, WAUD, d));
+  if (std::isnan(n) || n == 0.0f) return TicFault::identical_bounds;
+  if (too_many_tics(n)) return TicFault::too_many_tics;
+  int NTICS = 0, NSUBLAST = 0;
+  tic_counts(n, NASUBINT, NTICS, NSUBLAST);
+  return subtic_count(NTICS, NASUBINT, NSUBLAST) > max_tics_per_axis ? TicFault::too_many_subtics : TicFault::none;
+}
+
 void cmtic2(const float ORIG[2], const float DTIC[2], const float VTIC[2], float SUBRATIO, int NTICS, int NSUBINT,
             int NSUBLAST) {
   const RoutineId& id = cmtic2_id;
@@ -205,10 +244,8 @@ void cmtic2(const float ORIG[2], const float DTIC[2], const float VTIC[2], float
     warningtail00();
     return;
   }
-  // Subtics between two major tics: none for an interval count of 1 or less (taken from the
-  // count before subtracting, so the most negative integer cannot overflow).
-  const int between = std::max(NSUBINT, 1) - 1;
-  const long long subtics = static_cast<long long>(NTICS - 1) * between + std::max(NSUBLAST, 0);
+  const int between = subtics_between(NSUBINT);
+  const long long subtics = subtic_count(NTICS, NSUBINT, NSUBLAST);
   const bool with_subtics = subtics <= max_tics_per_axis;
   if (!with_subtics) {
     warninghead(id.name, id.version, id.date);

@@ -8,6 +8,12 @@
 // Most major tics, and most subtics, drawn along one axis; beyond, a warning and none.
 constexpr int max_tics_per_axis = 10000;
 
+// Why an axis from WAU1 to WAU2 with the increment WAUD and NASUBINT subtic intervals
+// would be drawn without its tics or its subtics, found as cmaxis11 and cmtic2 find it:
+// equal bounds (no interval), more major tics than an axis draws, or more subtics.
+enum class TicFault { none, identical_bounds, too_many_tics, too_many_subtics };
+TicFault axis_tic_fault(float WAU1, float WAU2, float WAUD, int NASUBINT);
+
 // Draws the axis from (X1, Y1) to (X2, Y2) cm. TICANG: direction of the tics in degrees,
 // counter-clockwise from the axis direction; NASUBINT subtic intervals per tic interval;
 // an annotation every NLABINTK tics (0 acts as 1); increment WAUD (0: one interval from

@@ -19,8 +19,12 @@ void err(std::string_view text) { unit::write_line(iocom.iuerrout, text); }
 // Integer part of log10 of a magnitude, in single precision as the field widths expect.
 int log10_part(float a) { return static_cast<int>(0.4342945f * std::log(a)); }
 
-// 10 to the power -n in single precision, as an integer power is formed.
+// 10 to the power -n in single precision, as an integer power is formed. Beyond 10^38 the
+// power overflows and its inverse is 0, so a count of decimals near the integer limit is
+// worked out at once rather than one multiplication per decimal.
 float tenth_power(int n) {
+  constexpr int last_finite = 38;
+  if (n > last_finite) return 0.0f;
   float p = 1.0f;
   for (int i = 0; i < n; ++i) p *= 10.0f;
   return 1.0f / p;
