@@ -260,6 +260,41 @@ TEST_F(Histo, RefusedBinningIsResetAndOpensTheMenu) {
   }
 }
 
+// The x bounds (binning menu, items 200 and 300) and the y bounds (y-range menu, items 200
+// and 100) show in 12 columns with 3 decimals: 9999999 in magnitude is taken, 10000000
+// refused with a warning, and the bound kept.
+TEST_F(Histo, BoundsBeyondTheirMenuFieldAreRefused) {
+  struct {
+    bool x;
+    int item;
+    const char* answer;
+    bool taken;
+  } const cases[] = {
+      {true, 200, "-9999999", true},   {true, 200, "-10000000", false}, {true, 200, "10000000", false},
+      {true, 300, "9999999", true},    {true, 300, "10000000", false},  {true, 300, "-10000000", false},
+      {false, 200, "-9999999", true},  {false, 200, "-10000000", false}, {false, 200, "10000000", false},
+      {false, 100, "9999999", true},   {false, 100, "10000000", false},  {false, 100, "-10000000", false},
+      {false, 100, "-9999999", true},
+  };
+  use(1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.item) + " " + c.answer);
+    binning(1, -5, 5, 10);
+    float ymin = -5, ymax = 5;
+    int nb = 1;
+    shstyext(ymin, ymax, nb, 1);
+    input(std::to_string(c.item) + "\n" + c.answer + "\n99\n");
+    if (c.x)
+      binning(1, -5, 5, 10, 1, 2);
+    else
+      shstyext(ymin, ymax, nb, 2);
+    const bool max = c.item == (c.x ? 300 : 100);
+    const float stored = c.x ? hst_edge(max ? 11 : 1, 1) : max ? blkhst8.YMAXHST0[0] : blkhst8.YMINHST0[0];
+    EXPECT_EQ(stored, c.taken ? std::stof(c.answer) : max ? 5.0f : -5.0f);
+    EXPECT_EQ(has(take_output(), " outside [ -9999999 , 9999999 ]\n ==> NO ACTION\n"), !c.taken);
+  }
+}
+
 TEST_F(Histo, WidthCommandSetsTheCountAndSaturates) {
   use(1);
   struct {
