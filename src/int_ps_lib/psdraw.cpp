@@ -56,7 +56,11 @@ void clamp(float& v, std::string_view routine, char axis) {
   clamps.count = 0;
   const std::string a(1, c.axis);
   warninghead(c.routine, version, date);
-  out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
+  // A coordinate that is not finite has no value to show: its field says so instead.
+  if (std::isfinite(c.value))
+    out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
+  else
+    out(Line().x().a(a + " in meters =").x().a("not finite"));
   const std::string_view side = c.limit > 0.0f ? "max =" : "min =";
   out(Line().x().a("==> reset to " + a).a(side).x().e(c.limit * metres_per_point, 10, 3));
   if (c.count > 1) out(Line().x().a("==> coordinates reset in this drawing =").x().a(std::to_string(c.count)));

@@ -1,7 +1,8 @@
 // PostScript drawing primitives: paths, polylines, polygons and texts at positions in
 // points, and the line width, font and text height handed down by the attribute setters.
 // Coordinates beyond +-9.9e7 points, and those that are not finite, are clamped; each
-// drawing call that clamps any gives one warning: the first it clamped, and how many.
+// drawing call that clamps any gives one warning: the first it clamped (in metres, or "not
+// finite"), and how many.
 #pragma once
 
 #include <string_view>
