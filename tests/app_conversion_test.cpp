@@ -259,6 +259,38 @@ TEST_F(Conversion, IllConditionedRecordsAgreeWithThePlane) {
       }
 }
 
+TEST_F(Conversion, CloseDirectionsAgreeWithThePlane) {
+  // Two directions 0.001 to 0.05 degrees apart, moderate dips, any azimuth: the plane
+  // holding the two lines as typed, in double precision.
+  set.IDATFMT = 2;
+  for (float az1 : {10.0f, 123.4f, 359.99f})
+    for (float gap : {0.001f, 0.004f, 0.02f, 0.05f})
+      for (auto [a1, a2] : {std::pair{30.0f, 30.01f}, {45.0f, 45.00001f}, {40.0f, 39.99998f}, {20.0f, 60.0f}, {60.0f, 59.0f}}) {
+        char record[96];
+        std::snprintf(record, sizeof record, "%.9g %.9g %.9g %.9g\n", a1, az1, a2, az1 + gap);
+        SCOPED_TRACE(record);
+        data(record);
+        run();
+        ASSERT_EQ(rec.nconv, 1);
+        float typed[4];
+        ASSERT_EQ(std::sscanf(record, "%f %f %f %f", &typed[0], &typed[1], &typed[2], &typed[3]), 4);
+        auto [strike, dip] = plane_through(typed[0], typed[1], typed[2], typed[3]);
+        EXPECT_NEAR(rec.TRUEDIP, dip, 0.05);
+        EXPECT_LE(angle_gap(rec.STRIKE, strike), 0.05);
+      }
+}
+
+TEST_F(Conversion, SteepFirstDipWithAStrikeIsNoVerticalPlane) {
+  // Only a first dip of exactly 90 makes a vertical plane; one just below keeps its dip.
+  for (const char* r : {"89.9 E 0 A", "89.99 W 45 A", "89.9999 N 270 A", "89.99999 E 10 A"}) {
+    SCOPED_TRACE(r);
+    one(1, r);
+    ASSERT_EQ(rec.nconv, 1);
+    EXPECT_EQ(tail().find("vertical plane"), std::string::npos);
+    EXPECT_TRUE(rec.TRUEDIP > 89.0f && rec.TRUEDIP <= 90.0f) << rec.TRUEDIP;
+  }
+}
+
 TEST_F(Conversion, RecoversKnownPlanesToThePrintedPrecision) {
   std::mt19937 gen(20250417);
   std::uniform_real_distribution<double> strike_d(0.0, 360.0), dip_d(3.0, 87.0), off(-80.0, 80.0);

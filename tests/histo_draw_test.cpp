@@ -355,6 +355,11 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   range(999999, 1000000);
   draw(2, 11);
   EXPECT_EQ(count_of(take_output(), " maximum nb of inner rings = 100\n"), 1);
+  // The widest ring step, 100000, shows whole in that warning.
+  place(3, 10, 10, 1e-6f);
+  range(0, 2e7f);
+  draw(2, 11);
+  EXPECT_EQ(count_of(take_output(), " ring step    = 100000\n maximum nb of inner rings = 100\n"), 1);
   // Data cells of 4.25e7 points: those within the plot file's limits loop, the third of the
   // second bin is clamped at its top corners, the fourth at all five points, and the fifth,
   // clamped to the same polygon, is not drawn again; the stack's clamps are told once.
