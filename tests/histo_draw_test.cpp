@@ -336,6 +336,17 @@ TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
   }
 }
 
+TEST_F(HistoDraw, ValuesOffThePageAreToldOnce) {
+  // Every bin 40 km below the page, in the styles that draw one polygon or stack per bin.
+  place(2, 0, -4e6f, 1);
+  fill(0, 90, 18, {5, 5, 15, 25, 35, 35, 35, 85});
+  for (int style : {11, 12}) {
+    draw(1, style, false);
+    EXPECT_EQ(count_of(take_output(), "WARNING END"), 1) << style;
+  }
+  close_plot();
+}
+
 TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   blkhst8.NBHST = 0;
   int nb = 1;

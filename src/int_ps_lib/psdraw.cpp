@@ -67,9 +67,13 @@ void clamp(float& v, std::string_view routine, char axis) {
   warningtail00();
 }
 
-// Ends a drawing call: one warning for the coordinates it clamped, if any.
+// Open groups of drawing calls told as one (psclampgroup).
+int clamp_groups = 0;
+
+// Ends a drawing call: one warning for the coordinates it clamped, if any, unless it
+// belongs to a group.
 inline void report_clamps() {
-  if (clamps.count != 0) report_clamps_now();
+  if (clamps.count != 0 && clamp_groups == 0) report_clamps_now();
 }
 
 bool within(float v) { return clamped_silently(v) == v; }
@@ -517,6 +521,15 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     repeats = true;
     ++k;
   }
+  report_clamps();
+}
+
+void psclampgroup(bool begin) {
+  if (begin) {
+    ++clamp_groups;
+    return;
+  }
+  if (clamp_groups > 0) --clamp_groups;
   report_clamps();
 }
 

@@ -23,6 +23,9 @@ void depolygon(float x[], float y[], int n);
 // drawn by depolygon, clamped.
 void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
                  int n);
+// Drawing calls told as one: from psclampgroup(true) to psclampgroup(false) the clamps of
+// every call add up, and their one warning comes at the end (groups may nest).
+void psclampgroup(bool begin);
 // Draws a text at (x, y) by the justification code, angle, height, font and text colour.
 void detext2(float x, float y, std::string_view text);
 // Sets the line width, w in points.
