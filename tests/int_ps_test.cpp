@@ -251,17 +251,11 @@ TEST_F(PsDraw, FarAndNonFiniteCoordinatesAreClampedWithAWarning) {
 }
 
 TEST_F(PsDraw, FarTextWarnsAtItsOwnCallAndNoWarningShowsANonFiniteNumber) {
-  input("\n");
+  input("\n\n");
   detext2(5e8f, 100, "far");
   EXPECT_NE(take_output().find(" x in meters =  0.176E+06\n ==> reset to xmax =  0.349E+05\n"), std::string::npos);
-  detext2(100, 100, "near");
-  EXPECT_EQ(take_output(), "");
-  // A coordinate that is not finite has no number to show.
-  for (float v : {std::nanf(""), -std::numeric_limits<float>::infinity()}) {
-    input("\n");
-    detext2(100, v, "nowhere");
-    EXPECT_NE(take_output().find(" y in meters = not finite\n"), std::string::npos) << v;
-  }
+  detext2(100, std::nanf(""), "nowhere");
+  EXPECT_NE(take_output().find(" y in meters = not finite\n"), std::string::npos);
   close_plot();
 }
 
