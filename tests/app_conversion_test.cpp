@@ -90,6 +90,8 @@ const Worked worked[] = {
     // A first dip whose tangent is 0 in single precision counts as 0.
     {1, "1e-45 N 0 E", "   0.0\t   0.0\thorizontal plane", 1, 0},
     {1, "1e-45 N 30 E", "      \t      \terror: 1st dip = 0 => should be in 2nd position", 0, 1},
+    // Only a first dip of exactly 90 makes a strike's plane vertical.
+    {1, "89.9999 E 0 A", "   0.0\t  90.0\t ", 0, 0},
 };
 
 TEST_F(Conversion, WorkedExamples) {
@@ -242,11 +244,11 @@ std::pair<double, double> plane_through(double a1, double az1, double a2, double
 
 TEST_F(Conversion, IllConditionedRecordsAgreeWithThePlane) {
   // First apparent dips of almost nothing, and directions all but opposite or parallel (a
-  // turn apart), against second dips and directions over their range.
+  // turn apart, or 0.001 to 0.05 degrees), against second dips and directions over their range.
   set.IDATFMT = 2;
   for (float a1 : {1e-7f, 1e-6f, 3e-5f, 0.0003f, 0.002f, 0.01f, 0.1f, 30.0f})
     for (float a2 : {0.5f, 30.00017f, 60.0f, 85.0f, 89.99f})
-      for (float az2 : {20.0f, 90.0f, 135.0f, 179.9f, 189.9996f, 250.0f, 369.9996f}) {
+      for (float az2 : {10.001f, 10.02f, 10.05f, 20.0f, 90.0f, 135.0f, 179.9f, 189.9996f, 250.0f, 369.9996f}) {
         char record[96];
         std::snprintf(record, sizeof record, "%.9g 10 %.9g %.9g\n", a1, a2, az2);
         SCOPED_TRACE(record);

@@ -91,6 +91,15 @@ TEST_F(Program, SectionCommandsWhileHidden) {
                         " Plot section ..........................31 F\n"));
 }
 
+TEST_F(Program, CoreDiameterBoundsKeepTheDiameter) {
+  // 1000 cm taken, 1000.1 refused; RETURN after the refusal keeps 1000.
+  std::string c = run("\n52\n3\n32\n1000\n32\n1000.1\n\n\n9999\n").console;
+  EXPECT_EQ(count_of(c, " should not exceed 1000 ==> RETRYING\n"), 1);
+  std::vector<std::string> m = menus(c);
+  ASSERT_EQ(m.size(), 4u);
+  EXPECT_TRUE(has(m[2], " Core diameter :  1000.0\n") && has(m[3], " Core diameter :  1000.0\n"));
+}
+
 TEST_F(Program, UnknownCommandsShowTheMenuAgain) {
   std::string c = run("\n0\n99\n9999\n").console, next = " ..........................................\n @@@@@";
   EXPECT_EQ(menus(c).size(), 3u);

@@ -355,6 +355,16 @@ TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   range(999999, 1000000);
   draw(2, 11);
   EXPECT_EQ(count_of(take_output(), " maximum nb of inner rings = 100\n"), 1);
+  // The widest ring step, 100000, shows whole in that warning.
+  place(3, 10, 10, 1e-6f);
+  range(0, 2e7f);
+  draw(2, 11);
+  EXPECT_EQ(count_of(take_output(), " ring step    = 100000\n maximum nb of inner rings = 100\n"), 1);
+  // Every bin 40 km below the page: the values are told in one warning.
+  place(4, 0, -4e6f, 1);
+  fill(0, 90, 18, {5, 15, 25, 35, 85});
+  for (int style : {11, 12}) draw(1, style, false);
+  EXPECT_EQ(count_of(take_output(), "WARNING END"), 2);
   // Data cells of 4.25e7 points: those within the plot file's limits loop, the third of the
   // second bin is clamped at its top corners, the fourth at all five points, and the fifth,
   // clamped to the same polygon, is not drawn again; the stack's clamps are told once.

@@ -260,6 +260,31 @@ TEST_F(Histo, RefusedBinningIsResetAndOpensTheMenu) {
   }
 }
 
+// The x bounds (binning menu) and y bounds (y-range menu) show in 12 columns with 3
+// decimals: 9999999 in magnitude is taken, 10000000 refused with a warning, the bound kept.
+TEST_F(Histo, BoundsBeyondTheirMenuFieldAreRefused) {
+  const char* items[] = {"200", "300", "200", "100"};  // x min, x max, y min, y max
+  const std::tuple<int, const char*, float> cases[] = {
+      {0, "-9999999", -9999999}, {0, "-10000000", -5}, {1, "9999999", 9999999}, {1, "10000000", 5},
+      {2, "-9999999", -9999999}, {2, "10000000", -5},  {3, "9999999", 9999999}, {3, "-10000000", 5}};
+  use(1);
+  for (auto [k, answer, kept] : cases) {
+    SCOPED_TRACE(std::to_string(k) + answer);
+    binning(1, -5, 5, 10);
+    float ymin = -5, ymax = 5;
+    int nb = 1;
+    shstyext(ymin, ymax, nb, 1);
+    input(std::string(items[k]) + "\n" + answer + "\n99\n");
+    if (k < 2)
+      binning(1, 0, 0, 10, 1, 2);
+    else
+      shstyext(ymin, ymax, nb, 2);
+    const float stored[] = {hst_edge(1, 1), hst_edge(11, 1), blkhst8.YMINHST0[0], blkhst8.YMAXHST0[0]};
+    EXPECT_EQ(stored[k], kept);
+    EXPECT_EQ(has(take_output(), " outside [ -9999999 , 9999999 ]\n ==> NO ACTION\n"), std::fabs(kept) == 5);
+  }
+}
+
 TEST_F(Histo, WidthCommandSetsTheCountAndSaturates) {
   use(1);
   struct {

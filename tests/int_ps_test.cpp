@@ -250,6 +250,15 @@ TEST_F(PsDraw, FarAndNonFiniteCoordinatesAreClampedWithAWarning) {
   EXPECT_EQ(drawing(close_plot()), want);
 }
 
+TEST_F(PsDraw, FarTextWarnsAtItsOwnCallAndNoWarningShowsANonFiniteNumber) {
+  input("\n\n");
+  detext2(5e8f, 100, "far");
+  EXPECT_NE(take_output().find(" x in meters =  0.176E+06\n ==> reset to xmax =  0.349E+05\n"), std::string::npos);
+  detext2(100, std::nanf(""), "nowhere");
+  EXPECT_NE(take_output().find(" y in meters = not finite\n"), std::string::npos);
+  close_plot();
+}
+
 TEST_F(PsDraw, ColourLinesOnlyWhenTheColourChanges) {
   float x[] = {100, 300, 300, 100}, y[] = {100, 100, 300, 300};
   deline(x, y, 2);

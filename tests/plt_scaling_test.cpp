@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "gral_lib/console.h"
@@ -168,6 +169,42 @@ TEST_F(Scaling, TinyScalesInvertAndASingularMapIsRefused) {
   sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, ixy, 1);
   EXPECT_NE(take_output().find(" SINGULAR OR NON-FINITE MAP\n subplot nb =   6\n"), std::string::npos);
   EXPECT_EQ(std::memcmp(&before, &plt1blk, sizeof before), 0);
+  // The matrix setter likewise: a singular or rank-one matrix, a matrix or origin of 1e38.
+  for (auto m : {std::array<float, 6>{1, 1, 0, 0, 0, 0}, {1, 1, 1, 2, 2, 4}, {1, 1, 1e38f, 0, 0, 1e38f}, {1e38f, 1, 1, 0, 0, 1}}) {
+    input("\n");
+    sus2cm1(m[0], m[1], m[2], m[3], m[4], m[5], 1);
+    EXPECT_NE(take_output().find(" SINGULAR OR NON-FINITE MAP\n subplot nb =   6\n ===> NO ACTION\n"), std::string::npos);
+    EXPECT_EQ(std::memcmp(&before, &plt1blk, sizeof before), 0);
+  }
+}
+
+// Positions within [-1000, 1000] cm and sides of 0.01 to 1000 cm either way are taken;
+// another answer is refused and asked again, and RETURN then keeps the old value.
+TEST_F(Scaling, PaperValuesBeyondAPageAreAskedAgain) {
+  struct {
+    bool limits;   // mus2cm3, else mus2cm1
+    int question;  // place in the order asked
+    const char* answer;
+    bool taken;
+  } const cases[] = {{true, 4, "1000", true},    {true, 4, "1000.1", false}, {true, 5, "-1000", true},
+                     {true, 5, "-1000.1", false}, {true, 6, "0.01", true},    {true, 6, "-0.0099", false},
+                     {true, 6, "0", false},       {true, 7, "-1000", true},   {true, 7, "1000.1", false},
+                     {false, 0, "-1000", true},   {false, 1, "1000.1", false}, {false, 2, "1e30", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    float v[8] = {0, 1, 0, 1, 3, 4, 6, 7};  // xumin, xumax, yumin, yumax, xcm0, ycm0, xlcm, ylcm
+    const int at = c.limits ? c.question : (c.question + 4) % 8, questions = c.limits ? 9 : 6;
+    const float before = v[at];
+    input("y\n" + std::string(c.question, '\n') + c.answer + (c.taken ? "\n" : "\n\n\n") +
+          std::string(questions - c.question - 1, '\n'));
+    int ixy = 0;
+    if (c.limits)
+      mus2cm3(v[4], v[5], v[6], v[7], v[0], v[1], v[2], v[3], ixy);
+    else
+      mus2cm1(v[4], v[5], v[6], v[7], v[0], v[1]);
+    EXPECT_EQ(v[at], c.taken ? std::stof(c.answer) : before);
+    EXPECT_EQ(count_of(take_output(), " ==> RETRYING\n"), c.taken ? 0 : 1);
+  }
 }
 
 TEST_F(Scaling, MatrixSetterByMode) {

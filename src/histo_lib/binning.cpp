@@ -148,8 +148,8 @@ void shstxbin2(float& xmin, float& xmax, int& nbin, int& nxtic, int& nxlab, std:
           int istat;
           switch (choice) {
             case 120: inchardef(xlabel, "histogram x-label", xlabel, istat); return;  // no checks
-            case 200: inrealdef(xmin, "minimum value", xmin, istat); break;
-            case 300: inrealdef(xmax, "maximum value", xmax, istat); break;
+            case 200: hst_ask_bound(id_shstxbin, xmin, "minimum value"); break;
+            case 300: hst_ask_bound(id_shstxbin, xmax, "maximum value"); break;
             case 400: inintegvindef(nbin, "nb of intervals", nbin, 1, max_bins, istat); break;
             case 450: inintegvindef(nxtic, "nb of intervals within major tics", nxtic, 1, nbin, istat); break;
             case 460: inintegvindef(nxlab, "major intervals between labels", nxlab, 1, nbin / nxtic, istat); break;

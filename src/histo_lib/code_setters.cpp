@@ -103,28 +103,6 @@ constexpr CodeSetter plot_style{
 
 constexpr RoutineId id_shstyext{"shstyext   ", " 7.6", "03-09-2009"};
 
-// A y bound counts data, and the y-range menu shows it with 3 decimals in 12 columns: one
-// beyond 9999999 in magnitude could not be shown there. Within it every tic of a histogram
-// and every ring of a rose is drawn, and the plots' maps stay well within single precision.
-constexpr int max_y_bound = 9999999;
-
-// Asks for a y bound; an answer beyond the limit is refused with a warning, and the bound
-// is kept.
-void ask_y_bound(float& y, std::string_view question) {
-  float answer = y;
-  int istat;
-  inrealdef(answer, question, y, istat);
-  if (std::fabs(answer) <= static_cast<float>(max_y_bound)) {
-    y = answer;
-    return;
-  }
-  hst_warning_head(id_shstyext);
-  hst_say({std::string(question) + " =", Line().g(answer, 13, 6).str()});
-  hst_say({"outside [", HstItem(-max_y_bound, 8), ",", HstItem(max_y_bound, 7), "]"});
-  hst_say({"==> NO ACTION"});
-  warningtail00();
-}
-
 }  // namespace
 
 void shstyextype(int& itype, int nb, int mode) { run_code_setter(extrema_type, itype, nb, mode); }
@@ -173,8 +151,8 @@ void shstyext(float& ymin, float& ymax, int& nb, int mode) {
           hst_say({"EXIT .........................99"});
         },
         [&](int choice) {
-          if (choice == 100) ask_y_bound(ymax, "y axis max value");
-          if (choice == 200) ask_y_bound(ymin, "y axis min value");
+          if (choice == 100) hst_ask_bound(id_shstyext, ymax, "y axis max value");
+          if (choice == 200) hst_ask_bound(id_shstyext, ymin, "y axis min value");
         });
   }
   blkhst8.YMINHST0[i] = ymin;

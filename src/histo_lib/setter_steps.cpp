@@ -1,6 +1,8 @@
 #include "histo_lib/setter_steps.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "gral_lib/format.h"
 #include "gral_lib/units.h"
@@ -102,6 +104,21 @@ bool hst_check_nb_or_add(const RoutineId& id, int& nb, int& work_mode, bool choo
   errortail00();
   hst_open_menu(work_mode);
   return hst_in_use(nb);
+}
+
+void hst_ask_bound(const RoutineId& id, float& v, std::string_view question) {
+  float answer = v;
+  int istat;
+  inrealdef(answer, question, v, istat);
+  if (std::fabs(answer) <= static_cast<float>(max_hst_bound)) {
+    v = answer;
+    return;
+  }
+  hst_warning_head(id);
+  hst_say({std::string(question) + " =", Line().g(answer, 13, 6).str()});
+  hst_say({"outside [", HstItem(-max_hst_bound, 8), ",", HstItem(max_hst_bound, 7), "]"});
+  hst_say({"==> NO ACTION"});
+  warningtail00();
 }
 
 HstValue hst_value_source(int mode) {

@@ -72,6 +72,15 @@ void hst_check_switch(const RoutineId& id, int& sw, std::optional<int> nb = std:
 // by one, so that the caller's menu opens. Returns whether nb is in use afterwards.
 bool hst_check_nb_or_add(const RoutineId& id, int& nb, int& work_mode, bool choose_axis = false);
 
+// A histogram bound, x or y, shows in its menu with 3 decimals in 12 columns: one beyond
+// 9999999 in magnitude could not be shown there. Within it every x label fits its axis
+// annotation, every tic of a histogram and every ring of a rose is drawn, and the plots'
+// maps stay well within single precision.
+constexpr int max_hst_bound = 9999999;
+// Asks question for the bound v (its present value the default). An answer beyond
+// max_hst_bound is refused in a warning frame of the routine id and v is kept.
+void hst_ask_bound(const RoutineId& id, float& v, std::string_view question);
+
 enum class HstValue { given, stored, defaults };
 // Where a setter's working value comes from in a setter mode.
 HstValue hst_value_source(int mode);

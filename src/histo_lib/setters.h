@@ -19,12 +19,13 @@ void shstxind(int& ix, int& nb, int mode);
 // Binning of the x axis of histogram nb (bounds, bins 1..180, bins within a major tic,
 // major intervals between labels) and its x label (label slot 5); stores the bin edges.
 // A bad nb adds a histogram (count and x-axis menus); a bad bin count or range opens the
-// menu even in an odd mode.
+// menu even in an odd mode. In the menu a bound beyond +-9999999 is refused (max_hst_bound).
 void shstxbin2(float& xmin, float& xmax, int& nbin, int& nxtic, int& nxlab, std::string& xlabel, int& nb,
                int mode);
 // Y extrema type 0..3 of histogram nb (refused: reset to 0). A bad nb: no action.
 void shstyextype(int& itype, int nb, int mode);
-// Y range of histogram nb, stored without a check. A bad nb adds a histogram and opens the menu.
+// Y range of histogram nb, stored without a check; in the menu a bound beyond +-9999999 is
+// refused. A bad nb adds a histogram and opens the menu.
 void shstyext(float& ymin, float& ymax, int& nb, int mode);
 // Plot type 1..9 of histogram nb (refused: reset to 1). A bad nb: no action.
 void shstplotype(int& itype, int nb, int mode);

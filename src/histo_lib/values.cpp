@@ -7,6 +7,7 @@
 #include "histo_lib/setter_steps.h"
 #include "histo_lib/setters.h"
 #include "histo_lib/store.h"
+#include "int_ps_lib/psdraw.h"
 #include "math_lib/angles.h"
 #include "plt_lib/draw.h"
 #include "plt_lib/linefill.h"
@@ -163,6 +164,10 @@ void hstvalplt(int& nb) {
     sfillcolor(blkhst8.IPLFLCOLHST0[nb - 1], 1);
   }
 
+  // The values are one drawing: a y range far from the counts (a minimum far above them,
+  // a range much narrower than them) may put every bin off the page, and that is told
+  // once, not once for each bin.
+  psclampgroup(true);
   const int nbin = hst_nbin(ix);
   const float* x = blkhst8.XBNDHST0[ix - 1];
   float n[max_bins];
@@ -174,6 +179,7 @@ void hstvalplt(int& nb) {
     case 11: draw_bin_cells(x, n, nbin, f); break;
     default: draw_data_cells(nb, x, nbin, type, f); break;
   }
+  psclampgroup(false);
 
   if (filled) sfillcolor(saved, 1);
 }

@@ -56,16 +56,24 @@ void clamp(float& v, std::string_view routine, char axis) {
   clamps.count = 0;
   const std::string a(1, c.axis);
   warninghead(c.routine, version, date);
-  out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
+  // A coordinate that is not finite has no value to show: its field says so instead.
+  if (std::isfinite(c.value))
+    out(Line().x().a(a + " in meters =").x().e(c.value * metres_per_point, 10, 3));
+  else
+    out(Line().x().a(a + " in meters =").x().a("not finite"));
   const std::string_view side = c.limit > 0.0f ? "max =" : "min =";
   out(Line().x().a("==> reset to " + a).a(side).x().e(c.limit * metres_per_point, 10, 3));
   if (c.count > 1) out(Line().x().a("==> coordinates reset in this drawing =").x().a(std::to_string(c.count)));
   warningtail00();
 }
 
-// Ends a drawing call: one warning for the coordinates it clamped, if any.
+// Open groups of drawing calls told as one (psclampgroup).
+int clamp_groups = 0;
+
+// Ends a drawing call: one warning for the coordinates it clamped, if any, unless it
+// belongs to a group.
 inline void report_clamps() {
-  if (clamps.count != 0) report_clamps_now();
+  if (clamps.count != 0 && clamp_groups == 0) report_clamps_now();
 }
 
 bool within(float v) { return clamped_silently(v) == v; }
@@ -513,6 +521,15 @@ void decellstack(const float x[4], const float y[4], const float dx[4], const fl
     repeats = true;
     ++k;
   }
+  report_clamps();
+}
+
+void psclampgroup(bool begin) {
+  if (begin) {
+    ++clamp_groups;
+    return;
+  }
+  if (clamp_groups > 0) --clamp_groups;
   report_clamps();
 }
 

@@ -1,7 +1,8 @@
 // PostScript drawing primitives: paths, polylines, polygons and texts at positions in
 // points, and the line width, font and text height handed down by the attribute setters.
 // Coordinates beyond +-9.9e7 points, and those that are not finite, are clamped; each
-// drawing call that clamps any gives one warning: the first it clamped, and how many.
+// drawing call that clamps any gives one warning: the first it clamped (in metres, or "not
+// finite"), and how many.
 #pragma once
 
 #include <string_view>
@@ -22,6 +23,9 @@ void depolygon(float x[], float y[], int n);
 // drawn by depolygon, clamped.
 void decellstack(const float x[4], const float y[4], const float dx[4], const float dy[4], float sx, float sy,
                  int n);
+// Drawing calls told as one: from psclampgroup(true) to psclampgroup(false) the clamps of
+// every call add up, and their one warning comes at the end (groups may nest).
+void psclampgroup(bool begin);
 // Draws a text at (x, y) by the justification code, angle, height, font and text colour.
 void detext2(float x, float y, std::string_view text);
 // Sets the line width, w in points.

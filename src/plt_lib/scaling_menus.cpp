@@ -1,5 +1,6 @@
 #include "plt_lib/scaling_menus.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <string_view>
 
@@ -44,15 +45,50 @@ bool show_conversion(const RoutineId& id, ShowLines show_lines) {
   return alter;
 }
 
+// What a value of the menus places on the paper. A page is a few tens of centimetres: a
+// position or a side beyond 1000 cm (the limit of line widths and text heights too) lies
+// far off any page, and would fill the plot file with coordinates that its reader takes
+// minutes for, or that the device clamps at every point drawn. A side shorter than
+// 0.01 cm shows nothing, and the tiniest give scales with no inverse in single precision
+// once a plot's user limits replace the menu's. A negative side mirrors its axis. Scales
+// and user limits have no bound of their own: the setter refuses a map that cannot serve.
+enum class Paper { none, position, side };
+constexpr float max_paper_cm = 1000.0f;
+constexpr float min_side_cm = 0.01f;
+
+bool on_paper(Paper kind, float v) {
+  const float a = std::fabs(v);
+  if (kind == Paper::none) return true;
+  return a <= max_paper_cm && (kind == Paper::position || a >= min_side_cm);
+}
+
 struct RealQuestion {
   std::string_view text;
   float& value;
+  Paper kind = Paper::none;
 };
 
-// Asks each value in turn, the present value as its default.
-void ask_reals(std::initializer_list<RealQuestion> questions) {
+// Asks each value in turn, the present value as its default. An answer that no page can
+// take is refused in an error frame and the question asked again.
+void ask_reals(const RoutineId& id, std::initializer_list<RealQuestion> questions) {
   int istat;
-  for (const RealQuestion& q : questions) inrealdef(q.value, q.text, q.value, istat);
+  for (const RealQuestion& q : questions) {
+    for (;;) {
+      float answer = q.value;
+      inrealdef(answer, q.text, q.value, istat);
+      if (on_paper(q.kind, answer)) {
+        q.value = answer;
+        break;
+      }
+      errorhead(id.name, id.version, id.date);
+      out(Line().x().a(q.text).a(" (cm) =").x().g(answer, 12, 6));
+      if (q.kind == Paper::position)
+        text_line(Line().a(q.text).a(" should be within [-1000,1000] ==> RETRYING"));
+      else
+        text_line(Line().a("|").a(q.text).a("| should be within [0.01,1000] ==> RETRYING"));
+      errortail00();
+    }
+  }
 }
 
 }  // namespace
@@ -81,7 +117,12 @@ void mus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
     equals_line();
   });
   if (!alter) return;
-  ask_reals({{"xcm0", xcm0}, {"ycm0", ycm0}, {"xx", xx}, {"xy", xy}, {"yx", yx}, {"yy", yy}});
+  ask_reals(id, {{"xcm0", xcm0, Paper::position},
+                 {"ycm0", ycm0, Paper::position},
+                 {"xx", xx},
+                 {"xy", xy},
+                 {"yx", yx},
+                 {"yy", yy}});
 }
 
 void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax, float& yumin,
@@ -133,8 +174,14 @@ void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
     dash_line();
   });
   if (!alter) return;
-  ask_reals({{"xumin", xumin}, {"xumax", xumax}, {"yumin", yumin}, {"yumax", yumax}, {"xcm0", xcm0},
-             {"ycm0", ycm0}, {"xlcm", xlcm}, {"ylcm", ylcm}});
+  ask_reals(id, {{"xumin", xumin},
+                 {"xumax", xumax},
+                 {"yumin", yumin},
+                 {"yumax", yumax},
+                 {"xcm0", xcm0, Paper::position},
+                 {"ycm0", ycm0, Paper::position},
+                 {"xlcm", xlcm, Paper::side},
+                 {"ylcm", ylcm, Paper::side}});
   int istat;
   inintegvindef(ixy, "Whether X scale = Y scale (0/1) ?", ixy, 0, 1, istat);
 }

@@ -1,5 +1,8 @@
 // The "CONVERSION SET UP" dialogues of the sub-plot scale setters: they show a user-to-cm
 // map, ask whether to alter it and, if so, ask for each value in turn. They store nothing.
+// A paper position (xcm0, ycm0) is taken within [-1000, 1000] cm and a paper side (xlcm,
+// ylcm) from 0.01 to 1000 cm either way; any other answer is refused in an error frame and
+// asked again.
 #pragma once
 
 #include <string_view>
