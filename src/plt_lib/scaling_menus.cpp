@@ -69,14 +69,15 @@ struct RealQuestion {
 };
 
 // Asks each value in turn, the present value as its default. An answer that no page can
-// take is refused in an error frame and the question asked again.
+// take is refused in an error frame and the question asked again; the present value is
+// always taken, so that RETURN leaves the question whatever a caller stored.
 void ask_reals(const RoutineId& id, std::initializer_list<RealQuestion> questions) {
   int istat;
   for (const RealQuestion& q : questions) {
     for (;;) {
       float answer = q.value;
       inrealdef(answer, q.text, q.value, istat);
-      if (on_paper(q.kind, answer)) {
+      if (answer == q.value || on_paper(q.kind, answer)) {
         q.value = answer;
         break;
       }
