@@ -205,6 +205,12 @@ TEST_F(Scaling, PaperValuesBeyondAPageAreAskedAgain) {
     EXPECT_EQ(v[at], c.taken ? std::stof(c.answer) : before);
     EXPECT_EQ(count_of(take_output(), " ==> RETRYING\n"), c.taken ? 0 : 1);
   }
+  // A present side beyond the bounds, stored by a caller, is kept by RETURN.
+  float v[8] = {0, 1, 0, 1, 3, 4, 5000, 7};
+  int ixy = 0;
+  input("y\n" + std::string(9, '\n'));
+  mus2cm3(v[4], v[5], v[6], v[7], v[0], v[1], v[2], v[3], ixy);
+  EXPECT_EQ(v[6], 5000);
 }
 
 TEST_F(Scaling, MatrixSetterByMode) {
