@@ -9,6 +9,11 @@
 # both plots off, its answers on standard input and its console thrown away. Targets: the
 # run with plots takes at most 1.5 times the run without, its peak memory is within 1 MB
 # of a run of 1,000 records with plots, and its plot file renders in Ghostscript.
+# Last, the errors: the program runs 1,000,000 format-2 records of which every other one is
+# reported in an error frame (its pause answered), against the 1,000,000 valid records of the
+# first part; both without plots, their console thrown away. Target: the run with errors takes
+# at most 2.2 times the processor time of the valid run (an error frame, its pause and its
+# flushes cost what they did before failure reports were held outside frames: 2.1 then).
 #   usage: bench/run_bench.sh [BUILD_DIR]      (default: build)
 set -eu
 build=${1:-build}
@@ -20,8 +25,9 @@ trap 'rm -rf "$dir"' EXIT INT TERM
 "$build/bench/bench_generate" 1000 "$dir/small.txt"
 "$build/bench/bench_generate" 1000000 "$dir/cores.txt" 1000
 "$build/bench/bench_generate" 1000 "$dir/core.txt" 1
+"$build/bench/bench_generate" 1000000 "$dir/errors.txt" 0 2
 
-# measure PROGRAM DATA RESULTS: appends "seconds kilobytes" to $dir/PROGRAM-DATA.
+# measure PROGRAM DATA RESULTS: appends "seconds kilobytes processor-seconds" to $dir/PROGRAM-DATA.
 measure() {
   rm -f "$3"
   "$build/bench/bench_measure" "$1" "$2" "$3" 2>/dev/null >>"$dir/$(basename "$1")-$(basename "$2")"
@@ -39,7 +45,7 @@ tail -n +3 "$dir/run.out" | cmp -s - "$dir/yard.out" || { echo "the run and the 
 best() { sort -n "$1" | head -1; }
 set -- $(best "$dir/bench_yardstick-big.txt") $(best "$dir/bench_run-big.txt") $(best "$dir/bench_run-small.txt")
 status=0
-awk -v ty="$1" -v tr="$3" -v mbig="$4" -v msmall="$6" 'BEGIN {
+awk -v ty="$1" -v tr="$4" -v mbig="$5" -v msmall="$8" 'BEGIN {
   ratio = tr / ty; grow = mbig - msmall
   printf "1,000,000 records: yardstick %.3f s, run %.3f s, ratio %.2f (target <= 1.5)\n", ty, tr, ratio
   printf "peak memory of the run: %d KB for 1,000 records, %d KB for 1,000,000 (growth %d KB, target <= 1024)\n", msmall, mbig, grow
@@ -60,7 +66,8 @@ answers() {
     printf '\n52\n4\n21\nn\n31\nn\n1000\n%s\n%s\n9999\n' "$1" "$2"
   fi
 }
-# plots DATA SECTIONS on|off: appends "seconds kilobytes" to $dir/plots-on-DATA or plots-off-DATA.
+# plots DATA SECTIONS on|off: appends "seconds kilobytes processor-seconds" to $dir/plots-on-DATA
+# or plots-off-DATA.
 plots() {
   answers "$dir/$1" "$dir/plots.out" "$3" "$2" >"$dir/answers"
   rm -f "$dir/plots.out" "$dir/plot.ps"
@@ -80,11 +87,34 @@ gs -q -dSAFER -dBATCH -dNOPAUSE -sPAPERSIZE=a4 -sDEVICE=nullpage "$dir/plot.ps" 
 pages=$(grep -c '^%%Page:' "$dir/plot.ps")
 
 set -- $(best "$dir/plots-off-cores.txt") $(best "$dir/plots-on-cores.txt") $(best "$dir/plots-on-core.txt")
-awk -v toff="$1" -v ton="$3" -v mbig="$4" -v msmall="$6" -v rendered="$rendered" -v pages="$pages" 'BEGIN {
+awk -v toff="$1" -v ton="$4" -v mbig="$5" -v msmall="$8" -v rendered="$rendered" -v pages="$pages" 'BEGIN {
   ratio = ton / toff; grow = mbig - msmall
   printf "1,000,000 format-4 records over 1,000 sections: plots off %.3f s, plots on %.3f s, ratio %.2f (target <= 1.5)\n", toff, ton, ratio
   printf "peak memory with plots: %d KB for 1,000 records, %d KB for 1,000,000 (growth %d KB, target <= 1024)\n", msmall, mbig, grow
   printf "plot file: %d pages, rendered by Ghostscript: %s\n", pages, rendered
   exit !(ratio <= 1.5 && grow <= 1024 && rendered == "yes")
+}' || status=1
+
+# errors DATA FRAMES: appends "seconds kilobytes processor-seconds" to $dir/errors-DATA; the
+# program's answers are format 2 without plots, the files, a RETURN for each of the FRAMES
+# error frames' pauses, and 9999.
+errors() {
+  { printf '\n52\n2\n21\nn\n1000\n%s\n%s\n' "$dir/$1" "$dir/errors.out"
+    awk -v n="$2" 'BEGIN { for (i = 0; i < n; i++) print "" }'
+    printf '9999\n'; } >"$dir/answers"
+  rm -f "$dir/errors.out"
+  (cd "$dir" && "$tools/bench_measure" "$program" <answers >>"errors-$1" 2>/dev/null) ||
+    { echo "the program failed on $1"; exit 1; }
+}
+for i in 1 2 3 4 5; do
+  errors big.txt 0
+  errors errors.txt 500000
+done
+bestcpu() { sort -n -k3 "$1" | head -1; }
+set -- $(bestcpu "$dir/errors-big.txt") $(bestcpu "$dir/errors-errors.txt")
+awk -v tvalid="$3" -v terrors="$6" 'BEGIN {
+  ratio = terrors / tvalid
+  printf "1,000,000 format-2 records, every other one an error: processor %.3f s, valid records %.3f s, ratio %.2f (target <= 2.2)\n", terrors, tvalid, ratio
+  exit !(ratio <= 2.2)
 }' || status=1
 exit $status

@@ -198,6 +198,61 @@ TEST_F(Files, AFailedWriteLeavesTheFileAtItsLastWholeRecord) {
   EXPECT_FALSE(inside_a_frame(r.console, r.console.rfind("subroutine close_checked", told)));
 }
 
+TEST_F(Files, AStartUpWarningHoldsNoReportBack) {
+  // The processor query's file cannot be made: start-up prints its warning without a pause.
+  // A plot file that fills later is told before the next question all the same, outside any
+  // frame, and the program ends as it should.
+  fs::create_directory("cpu_info_tmp_001.txt");
+  struct Case {
+    const char* name;
+    std::string answers, question;
+  } cases[] = {
+      {"statistics page", "\n1000\n\np.ps\n\n\n\n53\n9999\n\n", "Enter command"},
+      {"section pages", "\n52\n4\n21\nn\n1000\n\np.ps\n\n\n" + std::string(4, '\n') + "9999\n\n",
+       "append to the current window / file"},
+  };
+  for (const Case& c : cases) {
+    format4(400, 200);
+    if (c.name == cases[0].name) std::ofstream("kelvst_in.txt") << "'demo'\n'n'\n16 'E' 50 'N'\n16 'W' 200 'A'\n";
+    fs::remove("kelvst_out.txt");
+    ProgramRun r = run_program(KVR_PROGRAM, c.answers, "(ulimit -f 8; PROGRAM) | cat");
+    EXPECT_EQ(r.status, 0) << c.name;
+    const std::size_t told = r.console.find(" COULD NOT WRITE PostScript plot FILE\n");
+    ASSERT_NE(told, std::string::npos) << c.name << r.console;
+    EXPECT_LT(told, r.console.find(c.question, r.console.find("New value =          1000"))) << c.name;
+    // The start-up warning closes without a "WARNING END": frames are counted after it.
+    const std::size_t head = r.console.rfind("subroutine close_checked", told), start = r.console.find("Enter command");
+    EXPECT_FALSE(inside_a_frame(r.console.substr(start), head - start)) << c.name;
+    EXPECT_TRUE(gs_render("p.ps").ok()) << c.name;
+  }
+}
+
+TEST_F(Files, AResultsFileThatFailsInItsHeaderSaysSo) {
+  format4(3, 3);
+  const std::string answers = "\n52\n4\n21\nn\n31\nn\n1000\n\n\n9999\n\n";
+  ASSERT_EQ(run_program(KVR_PROGRAM, answers).status, 0);
+  const std::string told_at_a_pause = "\n52\n4\n21\nn\n31\nn\n1000\n\n\n\n9999\n\n";
+  const long first = static_cast<long>(file("kelvst_out.txt").find('\n')) + 1;
+  // The disk takes nothing, the first line, the whole header and one byte.
+  const struct {
+    long after;
+    const char* told;
+  } cases[] = {{0, " Its header is not whole: 0 of 2 lines written\n"},
+               {first, " Its header is not whole: 1 of 2 lines written\n"},
+               {first + 10, " Its header is not whole: 1 of 2 lines written\n"},
+               {static_cast<long>(file("kelvst_out.txt").find('\n', first)) + 2, ""}};
+  for (const auto& c : cases) {
+    fs::remove("kelvst_out.txt");
+    ProgramRun r = run_program(KVR_PROGRAM, told_at_a_pause, write_fault(c.after, "always"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(has(r.console, written_whole(0) + c.told + " ===> THE FILE MAY BE INCOMPLETE")) << c.after << r.console;
+  }
+  // A file-size limit of nothing (which leaves the harness no room for the exit status).
+  fs::remove("kelvst_out.txt");
+  ProgramRun r = run_program(KVR_PROGRAM, told_at_a_pause, "(ulimit -f 0; PROGRAM) | cat");
+  EXPECT_TRUE(has(r.console, written_whole(0) + " Its header is not whole: 0 of 2 lines written\n")) << r.console;
+}
+
 TEST_F(Files, DataThatCannotBeReadEndWithAWord) {
   format4(5000, 5000);
   const std::string header = "'t'\n'names'\n", record = "1 1 40 90 30 180";
@@ -276,6 +331,15 @@ TEST_F(Files, OddPageFormatFilesAndNamesHoldNothingUp) {
   EXPECT_EQ(r.console, "1\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(count_lines(file("kelvst_out.txt")), 3);
+
+  // Its writer waits to see the whole frame of a bad record before it writes the next one.
+  fs::remove("kelvst_out.txt");
+  r = run_program(KVR_PROGRAM, "\n21\nn\n1000\npipe\n\n\n9999\n\n",
+                  "PROGRAM > con.txt & exec 3>pipe; printf \"'t'\\n'n'\\n95 'E' 50 'N'\\n\" >&3; "
+                  "for i in $(seq 50); do grep -qs 'ERROR END' con.txt && break; sleep 0.1; done; "
+                  "grep -c 'ERROR END' con.txt; printf \"16 'E' 50 'N'\\n\" >&3; exec 3>&-; wait");
+  EXPECT_EQ(r.console, "1\n");
+  EXPECT_EQ(count_lines(file("kelvst_out.txt")), 4);
 }
 
 TEST_F(Files, AStopInASectionPageGivesItsCaption) {

@@ -138,6 +138,20 @@ TEST_F(Frames, AFileThatFailsInsideAFrameIsReportedAfterIt) {
   EXPECT_FALSE(unit::is_open(21));
 }
 
+TEST_F(Frames, AFrameLeftOpenHoldsReportsBackOnlyUntilTheTopOfTheDialogue) {
+  ASSERT_TRUE(unit::open_write(21, "/dev/full"));
+  unit::on_write_failure(21, [](int, long long, bool) { unit::write_line(6, " REPORT"); });
+  warninghead("w", "", "");  // no tail
+  unit::write_line(21, "lost");
+  unit::before_question();
+  EXPECT_EQ(count_of(take_output(), "REPORT"), 0);
+  unit::at_top_level();
+  EXPECT_EQ(take_lines(), std::vector<std::string>{" REPORT"});
+  EXPECT_EQ(unit::frames_open(), 0);
+  EXPECT_EQ(unit::frames_left_open(), 1);
+  unit::bind_console(in_, out_);  // this test left its frame open on purpose
+}
+
 TEST_F(Frames, AFileReportedWhileStoppingWaitsForNoAnswer) {
   ASSERT_TRUE(unit::open_write(21, "/dev/full"));
   unit::on_write_failure(21, [](int, long long, bool) {

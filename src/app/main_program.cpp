@@ -192,6 +192,8 @@ void kelvorastrim() {
   KvrRecord rec;
   start_up(set);
   for (;;) {
+    // No frame is open at the main menu; one left open would hold back every report.
+    unit::at_top_level();
     main_menu(set);
     int icmnd = 0, istat = 0;
     ininteg1(icmnd, "command", istat);

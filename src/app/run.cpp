@@ -139,6 +139,8 @@ void conversion_run(KvrSettings& set, KvrRecord& rec, int icmnd) {
     say("READING INPUT DATA");
     say_dashes();
     while (kept) {
+      // Every frame of the record before is closed; were one not, its reports would wait.
+      unit::at_top_level();
       if (!from_file && !ask_for_record(set, rec)) break;
       RecordRead got = read_record(in_unit, set.IDATFMT, rec);
       if (got == RecordRead::failed) {

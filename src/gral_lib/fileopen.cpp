@@ -42,11 +42,17 @@ struct WrittenFile {
 };
 std::map<int, WrittenFile> written_files;
 
-void could_not_write(std::string_view cdesc, std::string_view cfile, long long records, bool whole = true) {
+// header_lines of nheader reached the file whole; a header that did not is told, or a
+// count of no records would pass for an empty but whole file.
+void could_not_write(std::string_view cdesc, std::string_view cfile, long long records, bool whole = true,
+                     long long header_lines = 0, int nheader = 0) {
   errorhead("close_checked", "1.0 ", "2026-12-07");
   err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
   if (records >= 0) err(Line().x().a("Records written whole =").x().i(records, 10));
+  if (header_lines < nheader)
+    err(Line().x().a("Its header is not whole:").x().a(std::to_string(header_lines)).x().a("of").x()
+            .a(std::to_string(nheader)).x().a("lines written"));
   if (!whole) err(" Its last line may be cut");
   err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
   errortail00();
@@ -54,7 +60,8 @@ void could_not_write(std::string_view cdesc, std::string_view cfile, long long r
 
 void report_written_file(int iunit, long long lines, bool whole) {
   const WrittenFile& f = written_files[iunit];
-  could_not_write(f.desc, f.name, f.nheader < 0 ? -1 : std::max(0LL, lines - f.nheader), whole);
+  could_not_write(f.desc, f.name, f.nheader < 0 ? -1 : std::max(0LL, lines - f.nheader), whole, lines,
+                  std::max(f.nheader, 0));
 }
 
 // The name without its directory, in n characters.

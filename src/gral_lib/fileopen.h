@@ -26,5 +26,5 @@ bool close_checked(int iunit, std::string_view cdesc, std::string_view cfile);
 // A unit not open has nothing to report.
 bool write_checked(int iunit, std::string_view cdesc, std::string_view cfile);
 // The report of the file written on iunit also tells how many records, the lines after its
-// first nheader lines, reached the file whole.
+// first nheader lines, reached the file whole, and says so when the header lines did not.
 void report_records(int iunit, int nheader);

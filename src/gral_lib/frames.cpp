@@ -65,7 +65,7 @@ void menutail() { out(Line().x().rep('@', 50)); }
 
 void errorhead(std::string_view cname, std::string_view, std::string_view) {
   unit::before_frame();
-  unit::frame_opened();
+  unit::frame_opened(cname);
   std::string stars = Line().x().rep('*', 50).str();
   std::string empty = Line().x().a("***").x(19).a(" ", 6).x(19).a("***").str();
   err(stars);
@@ -89,7 +89,7 @@ void errortail00() {
 
 void warninghead(std::string_view cname, std::string_view, std::string_view) {
   unit::before_frame();
-  unit::frame_opened();
+  unit::frame_opened(cname);
   std::string slashes = Line().x().rep('/', 50).str();
   err(slashes);
   err(Line().x().a("///").x(10).a("subroutine ").a(cname, 13).x(10).a("///"));
@@ -103,6 +103,11 @@ void warningtail00() {
   err(slashes);
   err(Line().x().a("///").x(16).a("WARNING END ", 12).x(16).a("///"));
   err(slashes);
+  unit::frame_closed();
+}
+
+void inline_warning_end() {
+  err(Line().x().rep('/', 50));
   unit::frame_closed();
 }
 

@@ -25,5 +25,8 @@ void errortailstop(int ilevel);
 void warninghead(std::string_view cname, std::string_view cversion, std::string_view cdate);
 // Pause and closing lines of a warning frame.
 void warningtail00();
+// Closing line of a warning that does not pause (the start-up's system queries): the
+// frame ends there, as its tail would end it.
+void inline_warning_end();
 // The sad face on the standard output unit, printed before an unrecoverable stop.
 void sorryface();

@@ -51,7 +51,7 @@ void warn(const FileQuery& q, std::string_view message, bool with_open_details, 
   err(Line().x().a("cmdstat  =").x().i(r.cmdstat, 6));
   err(Line().x().a("cmdmsg   =").x().a(fit(r.cmdmsg, 120)));
   if (fallback) err(Line().x().a(q.fallback_line));
-  err(Line().x().rep('/', 50));
+  inline_warning_end();
 }
 
 // Runs the query. Gives the first line of the file in a text of q.line_length characters,

@@ -93,12 +93,24 @@ bool reports_failure(int u);
 // that can no longer be written (its reader gone) stops the program here.
 void before_question();
 // Before a frame (a menu, an error, a warning) opens on the console: every file goes to the
-// disk, and a file that could not take it is reported now, ahead of the frame.
+// disk, and a file that could not take it is reported now, ahead of the frame. The console
+// itself is not written out: a frame is no question, and a run may open millions of them.
 void before_frame();
-// An error or warning frame opens, or closes, on the console. While one is open, failure
-// reports wait; the closing of the last one gives them, so that none lands inside a frame.
-void frame_opened();
+// An error or warning frame of the named routine opens, or closes, on the console. While one
+// is open, failure reports wait; the closing of the last one gives them, so that none lands
+// inside a frame.
+void frame_opened(std::string_view routine);
 void frame_closed();
+// Error and warning frames open on the console now.
+int frames_open();
+// The dialogue is at its top (the main menu, the next record of a run), where no frame can
+// be open. A frame that a head left open without its tail is closed here, so that the reports
+// it held go out now and not at the end of the session; a build with frame checks also says
+// so on the standard error.
+void at_top_level();
+// Frames that at_top_level has found open since the console was bound: none, unless a frame
+// head lost its tail.
+int frames_left_open();
 // True while the program stops (close_all runs): nothing waits for an answer any more.
 bool stopping();
 // Stops the program when what was written on the console could not reach it; said on the

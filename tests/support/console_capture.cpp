@@ -10,6 +10,9 @@ void ConsoleTest::SetUp() {
 }
 
 void ConsoleTest::TearDown() {
+  // Every frame a test opened has its tail (a stop closes the frames it interrupts).
+  EXPECT_EQ(unit::frames_open(), 0) << "an error or warning frame was left open";
+  EXPECT_EQ(unit::frames_left_open(), 0) << "a frame was found open at the top of the dialogue";
   unit::close_all();
   unit::reset_console();
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
 ProgramRun run_program(const std::string& path, const std::string& answers, const std::string& shape) {
   // The answers, the console and the status are kept beside the folder the program works in.
   std::string in = std::filesystem::current_path().string() + ".answers", out = in + ".console", st = in + ".status";
@@ -20,5 +22,8 @@ ProgramRun run_program(const std::string& path, const std::string& answers, cons
   ProgramRun run{-1, std::string(std::istreambuf_iterator<char>(f), {})};
   std::ifstream(st) >> run.status;
   for (const std::string& name : {in, out, st}) std::filesystem::remove(name);
+  // A test build says when the dialogue reached its top with a frame still open.
+  const std::size_t left_open = run.console.find("FRAME LEFT OPEN");
+  EXPECT_EQ(left_open, std::string::npos) << run.console.substr(left_open, run.console.find('\n', left_open) - left_open);
   return run;
 }
