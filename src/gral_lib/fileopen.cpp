@@ -46,7 +46,7 @@ void could_not_write(std::string_view cdesc, std::string_view cfile, long long r
   errorhead("close_checked", "1.0 ", "2026-12-07");
   err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
-  if (records >= 0) err(Line().x().a("Records written whole =").x().i(records, 10));
+  if (records >= 0) err(Line().x().a("Records written whole =").x().i_whole(records, 10));
   if (!whole) err(" Its last line may be cut");
   err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
   errortail00();
