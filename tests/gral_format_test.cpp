@@ -86,6 +86,25 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(Line().x(1 << 30).rep('-', 5000).str(), std::string(1024, ' ') + std::string(1024, '-'));
 }
 
+// i_whole and f_whole: iN and fW.D themselves where the number fits, its own width where not.
+TEST(Formatter, WholeFieldsWidenOnlyForANumberThatDoesNotFit) {
+  const struct { long long v; int w; std::string whole; } integers[] = {
+      {99999, 5, "99999"}, {100000, 5, "100000"}, {7, 5, "    7"}, {-9999, 5, "-9999"}, {-10000, 5, "-10000"},
+      {-9223372036854775807LL - 1, 3, "-9223372036854775808"}, {5, -1, "5"}};
+  for (const auto& c : integers) {
+    EXPECT_EQ(Line().i_whole(c.v, c.w).str(), c.whole);
+    EXPECT_TRUE(static_cast<int>(c.whole.size()) > c.w || I(c.v, c.w) == c.whole) << c.v;  // fits: iN
+  }
+  const struct { float v; int w, d; std::string whole; } reals[] = {
+      {99999.5f, 9, 3, "99999.500"}, {100000.0f, 9, 3, "100000.000"}, {9999999.0f, 9, 3, "9999999.000"},
+      {-9999.5f, 9, 3, "-9999.500"}, {-10000.0f, 9, 3, "-10000.000"}, {0.5f, 3, 2, ".50"}, {-0.5f, 3, 2, "-0.50"},
+      {std::numeric_limits<float>::infinity(), 2, 0, "Infinity"}};
+  for (const auto& c : reals) {
+    EXPECT_EQ(Line().f_whole(c.v, c.w, c.d).str(), c.whole) << c.v;
+    EXPECT_TRUE(static_cast<int>(c.whole.size()) > c.w || F(c.v, c.w, c.d) == c.whole) << c.v;  // fits: fW.D
+  }
+}
+
 // The quick ways into a character buffer (or a register) give what put_f and put_i append, also at the
 // edges of the fields they take (for fW.D up to 16 columns, 2 decimals, values below 1e7)
 // and beyond them.
