@@ -336,6 +336,21 @@ TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
   }
 }
 
+TEST_F(HistoDraw, RoseCornerLabelsShowACountWhole) {
+  // A corner label shows its first 10 characters, a count ("N = " and its number) whole.
+  const std::string labels[] = {"N = 1234567", "N =  999999", "N = 12345 and more", "Dip rose of run 7"};
+  fill(0, 360, 72, {10});
+  for (std::string label : labels) {
+    int on = 1, slot = 6;
+    shstlabel(label, on, slot, 1, 1);
+    draw(2, 11, true);
+  }
+  std::string text;
+  for (const std::string& line : close_plot()) text += line + "\n";
+  for (const char* drawn : {"(N = 1234567)", "(N =  999999)", "(N = 12345)", "(Dip rose o)"})
+    EXPECT_NE(text.find(drawn), std::string::npos) << drawn;
+}
+
 TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   blkhst8.NBHST = 0;
   int nb = 1;

@@ -160,10 +160,12 @@ constexpr struct {
 };
 
 // The characters of a rose label drawn: its slot's, or more for a count ("N = " and a
-// number, as the completion and a run write it) so that its number is drawn whole.
+// number, as the completion and a run write it) so that its number is drawn whole. The
+// shortest text of a count may begin with a blank (999999).
 std::size_t drawn_length(const std::string& label, std::size_t length) {
   if (!label.starts_with("N = ")) return length;
-  return std::max(length, std::min(label.find_first_not_of("0123456789", 4), label.size()));
+  const std::size_t number = label.find_first_not_of(' ', 4);
+  return std::max(length, std::min(label.find_first_not_of("0123456789", number), label.size()));
 }
 
 void rose_labels(int nb) {
