@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "support/fake_platform.h"
 #include "support/ghostscript.h"
@@ -122,6 +123,37 @@ TEST_F(Program, RunFromTheKeyboardToTheScreen) {
   EXPECT_TRUE(has(c, "'strike'\t'dip'\t'comment'\n" + records.substr(0, records.find('\n') + 1)));
   EXPECT_TRUE(has(menus(c).back(), " Input from  : keyboard\n Output to   : screen  \n"));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
+}
+
+// Runs of 100,000 records (one core section) and of 1,234,567 with bad records where they
+// exist: record numbers and counts print whole on the console and the pages, and no line has
+// asterisks but a frame's border. The histograms draw a cell per bin, quick to render.
+TEST_F(Program, RecordNumbersAndCountsOfBigRunsPrintWhole) {
+  const struct { int n; std::string format; std::vector<std::string> shown; } cases[] = {
+      {100000, "4", {" Plotting fault trace # 100000 in section     1\n", "(Number of data = 100000) show",
+        " Read      100000 DATA\n Converted 100000 DATA\n Number of problematic data =     0\n",
+        "(Number of data read = 100000) show", "(N = 100000) show", " current number of data    : 100000\n"}},
+      {1234567, "2", {" while reading data nb 100005\n 1st dip out of [0,90]\n", " while reading data nb 1000001\n",
+        " Read      1234567 DATA\n Converted 1234565 DATA\n Number of problematic data =     2\n",
+        "(Number of data converted = 1234565) show", "(N = 1234565) show", " current number of data    : 1234565\n"}}};
+  for (const auto& c : cases) {
+    TempWorkDir dir;
+    std::ofstream data("kelvst_in.txt");
+    data << "'big'\n'names'\n";
+    for (int k = 1; k <= c.n; ++k)
+      data << (c.format == "4" ? "1 10.5 " : "") << (k == 100005 || k == 1000001 ? 95 : 40) << " 90 30 180\n";
+    data.close();
+    // Format, a cell per bin for the dip and strike histograms, the run (a new page or the
+    // pauses), then the dip histogram's y range menu.
+    const ProgramRun run = run_program(KVR_PROGRAM, "\n52\n" + c.format + "\n22\n1\n310\n11\n99\n99\n3\n310\n11\n99\n99\n"
+                                                    "99\n1000\n\n\n\n\n\n\n22\n1\n220\n99\n99\n99\n9999\n\n");
+    std::ifstream plot("kelvst_plot.ps");
+    std::istringstream shown(run.console + std::string(std::istreambuf_iterator<char>(plot), {}));
+    for (const std::string& s : c.shown) EXPECT_TRUE(has(shown.str(), s)) << c.n << s;
+    for (std::string line; std::getline(shown, line);)
+      EXPECT_TRUE(!has(line, "****") || line.find_first_not_of(" *") == std::string::npos) << line;
+    EXPECT_TRUE(gs_render("kelvst_plot.ps").ok());
+  }
 }
 
 TEST_F(Program, SecondRunRefusesTheExistingResultsFile) {

@@ -340,6 +340,12 @@ TEST_F(AxisTest, AxisMenus) {
   EXPECT_NE(out.find("\n axis label ......................26 Depth" + std::string(30, ' ') + "\n"), std::string::npos);
   EXPECT_EQ(axisblk7a.WAUD[2], 2.5f);
   EXPECT_EQ(axisblk7b.WALAB[2], "Depth" + std::string(25, ' '));
+  input("3\n22\n1e6\n21\n9999999\n2\n100000\n99\n99\n");  // values beyond the 9 columns of the menu
+  snaxis(2);
+  out = take_output();
+  for (const char* line : {"\n final   value ....................2 100000.000\n", "\n final   value ...................21 9999999.000\n",
+                           "\n initial value ...................20     0.000\n"})
+    EXPECT_NE(out.rfind(line), std::string::npos) << line;
   iocom.LWITO[1] = false;  // less output: the head and the question only
   input("\n");
   snaxis(2);

@@ -86,6 +86,18 @@ TEST(Formatter, ExtremeDigitCountsAndWidths) {
   EXPECT_EQ(Line().x(1 << 30).rep('-', 5000).str(), std::string(1024, ' ') + std::string(1024, '-'));
 }
 
+// i_whole and f_whole: iN and fW.D where the number fits, its own width where it does not.
+TEST(Formatter, WholeFieldsWidenOnlyForANumberThatDoesNotFit) {
+  EXPECT_EQ(Line().i_whole(99999, 5).i_whole(7, 3).i_whole(-9999, 5).str(), I(99999, 5) + I(7, 3) + I(-9999, 5));
+  EXPECT_EQ(Line().i_whole(100000, 5).x().i_whole(-10000, 5).x().i_whole(-9223372036854775807LL - 1, 3).str(),
+            "100000 -10000 -9223372036854775808");
+  EXPECT_EQ(Line().f_whole(99999.5f, 9, 3).f_whole(0.5f, 3, 2).f_whole(-9999.5f, 9, 3).str(),
+            F(99999.5f, 9, 3) + F(0.5f, 3, 2) + F(-9999.5f, 9, 3));
+  EXPECT_EQ(Line().f_whole(9999999.0f, 9, 3).x().f_whole(-10000.0f, 9, 3).x().f_whole(-0.5f, 3, 2).x()
+                .f_whole(std::numeric_limits<float>::infinity(), 2, 0).str(),
+            "9999999.000 -10000.000 -0.50 Infinity");
+}
+
 // The quick ways into a character buffer (or a register) give what put_f and put_i append, also at the
 // edges of the fields they take (for fW.D up to 16 columns, 2 decimals, values below 1e7)
 // and beyond them.

@@ -336,6 +336,19 @@ TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
   }
 }
 
+TEST_F(HistoDraw, RoseCornerLabelsShowACountWhole) {
+  // A corner label shows its first 10 characters, a count ("N = " and its number) whole.
+  fill(0, 360, 72, {10});
+  for (std::string label : {"N = 1234567", "N =  999999", "Dip rose of run 7"}) {
+    int on = 1, slot = 6;
+    shstlabel(label, on, slot, 1, 1);
+    draw(2, 11);
+  }
+  const std::vector<std::string> drawn = close_plot();
+  for (const char* text : {"(N = 1234567)", "(N =  999999)", "(Dip rose o)"})
+    EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(), [&](const std::string& l) { return l.starts_with(text); }), 1);
+}
+
 TEST_F(HistoDraw, NoHistogramOrAnEmptyOneDrawsSafely) {
   blkhst8.NBHST = 0;
   int nb = 1;

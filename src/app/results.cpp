@@ -102,9 +102,9 @@ void write_run_counts(const KvrSettings& set, const KvrRecord& rec, ResultsDesti
                       bool data_file_open) {
   mainmenuhead(kvr_name, kvr_version, kvr_date);
   say_dashes();
-  say(Line().a("Read     ").x().i(rec.nread, 5).x().a("DATA").str());
-  say(Line().a("Converted").x().i(rec.nconv, 5).x().a("DATA").str());
-  say(Line().a("Number of problematic data =").x().i(rec.nread - rec.nconv, 5).str());
+  say(Line().a("Read     ").x().i_whole(rec.nread, 5).x().a("DATA").str());
+  say(Line().a("Converted").x().i_whole(rec.nconv, 5).x().a("DATA").str());
+  say(Line().a("Number of problematic data =").x().i_whole(rec.nread - rec.nconv, 5).str());
   if (data_file_open) {
     unit::close(data_unit);
     say(Line().a("input  file").x().a(trimmed(set.infile)).x().a("closed").str());

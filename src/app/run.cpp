@@ -72,11 +72,11 @@ bool ask_for_record(const KvrSettings& set, KvrRecord& rec) {
   return true;
 }
 
-void record_line(int nread) { say(Line().a("while reading data nb").x().i(nread, 5).str()); }
+void record_line(int nread) { say(Line().a("while reading data nb").x().i_whole(nread, 5).str()); }
 
 void read_failure(const KvrSettings& set, int nread) {
   errorhead(kvr_name, kvr_version, kvr_date);
-  say(Line().a("when trying to read").x().i(nread + 1, 5).x().a("th data").str());
+  say(Line().a("when trying to read").x().i_whole(nread + 1LL, 5).x().a("th data").str());
   file_failure_lines(set);
   errortail00();
 }

@@ -29,8 +29,8 @@ constexpr float vertical_tolerance = 1.0e-4f;  // degrees
 
 void say_pair(std::string_view text, int v) { say(Line().a(text).x().i(v, 5).str()); }
 
-// " Plotting fault trace #    12 in section     3": a line per record, built in place.
-// what is one of the two short captions below.
+// " Plotting fault trace #    12 in section     3": a line per record, built in place, the
+// record's number in its section whole. what is one of the two short captions below.
 void fault_line(std::string_view what, const KvrRecord& rec) {
   constexpr std::string_view in_section = " in section ";
   char line[80];
@@ -38,8 +38,9 @@ void fault_line(std::string_view what, const KvrRecord& rec) {
   *p++ = ' ';
   p = std::copy(what.begin(), what.end(), p);
   *p++ = ' ';
-  put_i(p, rec.nsectdata, 5);
-  p = std::copy(in_section.begin(), in_section.end(), p + 5);
+  const int width = whole_width(rec.nsectdata, 5);  // at most 11
+  put_i(p, rec.nsectdata, width);
+  p = std::copy(in_section.begin(), in_section.end(), p + width);
   put_i(p, rec.ISECT, 5);
   unit::write_line(iocom.iuout, std::string_view(line, static_cast<std::size_t>(p + 5 - line)));
 }

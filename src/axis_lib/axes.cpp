@@ -220,7 +220,9 @@ void ask_subtic_intervals(const RoutineId& id, AxisArgs& a) {
     a.NASUBINT = answer;
 }
 
-void menu_value(std::string_view item, float value) { axis_text(Line().a(item).x().f(value, 9, 3)); }
+// The values of the menu, each shown whole: its column widens for a value that does not fit.
+void menu_value(std::string_view item, float value) { axis_text(Line().a(item).x().f_whole(value, 9, 3)); }
+void menu_number(std::string_view item, int value) { axis_text(Line().a(item).x().i_whole(value, 4)); }
 
 void axis_menu_lines(const AxisArgs& a, int IAX, int link) {
   axis_text("Sizes:");
@@ -242,10 +244,10 @@ void axis_menu_lines(const AxisArgs& a, int IAX, int link) {
   menu_value("final   value ...................21", a.WAU2);
   menu_value("increment .......................22", a.WAUD);
   menu_value("size in cm ......................23", a.WALAS);
-  axis_number("nb of digits after dec. point ...24", a.NAWDIG);
-  axis_number("nb of subtics intervals..........25", a.NASUBINT);
+  menu_number("nb of digits after dec. point ...24", a.NAWDIG);
+  menu_number("nb of subtics intervals..........25", a.NASUBINT);
   axis_text(Line().a("axis label ......................26").x().a(a.WALAB));
-  if (a.NLABINTK) axis_number("nb of tics intervals for label ..27", *a.NLABINTK);
+  if (a.NLABINTK) menu_number("nb of tics intervals for label ..27", *a.NLABINTK);
   axis_dashes(43);
   axis_text("EXIT.............................99");
 }

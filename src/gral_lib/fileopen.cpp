@@ -49,7 +49,7 @@ void could_not_write(std::string_view cdesc, std::string_view cfile, long long r
   errorhead("close_checked", "1.0 ", "2026-12-07");
   err(Line().x().a("COULD NOT WRITE").x().a(trimmed(cdesc)).x().a("FILE"));
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
-  if (records >= 0) err(Line().x().a("Records written whole =").x().i(records, 10));
+  if (records >= 0) err(Line().x().a("Records written whole =").x().i_whole(records, 10));
   if (header_lines < nheader)
     err(Line().x().a("Its header is not whole:").x().a(std::to_string(header_lines)).x().a("of").x()
             .a(std::to_string(nheader)).x().a("lines written"));

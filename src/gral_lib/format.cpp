@@ -134,6 +134,14 @@ char* digits_before(char* end, unsigned long long n) {
   return end;
 }
 
+// The characters of v written whole, its sign included.
+int text_length(long long v) {
+  const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+  int length = v < 0 ? 2 : 1;
+  for (auto m = magnitude; m >= 10; m /= 10) ++length;
+  return length;
+}
+
 // fW.D of a finite v with up to 8 decimals, below 1e9 and in a field of up to 40 columns:
 // the field is built from its end in one small buffer and appended at once, as put_f
 // would write it. Plot files and results files write millions of these. False for any
@@ -261,8 +269,7 @@ void put_i(std::string& s, long long v, int w) {
 
 void put_i(char* out, long long v, int w) {
   const auto magnitude = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-  int length = v < 0 ? 2 : 1;
-  for (auto m = magnitude; m >= 10; m /= 10) ++length;
+  const int length = text_length(v);
   if (length <= w && w <= max_columns) {  // built from its end straight into out
     char* b = digits_before(out + w, magnitude);
     if (v < 0) *--b = '-';
@@ -273,6 +280,8 @@ void put_i(char* out, long long v, int w) {
   put_i(s, v, w);
   s.copy(out, s.size());
 }
+
+int whole_width(long long v, int w) { return std::max(columns(w), text_length(v)); }
 
 void put_l(std::string& s, bool v, int w) { right(s, v ? "T" : "F", w); }
 
@@ -301,6 +310,18 @@ void put_f(std::string& s, float v, int w, int d) {
   if (e - b + minus > w && e - b > 1 && b[0] == '0' && b[1] == '.') ++b;
   if (minus) *--b = '-';
   right(s, std::string_view(b, static_cast<std::size_t>(e - b)), w);
+}
+
+void put_f_whole(std::string& s, float v, int w, int d) {
+  const std::size_t start = s.size();
+  put_f(s, v, w, d);
+  // A number's text is never asterisks alone: these say that it did not fit.
+  if (s.find_first_not_of('*', start) != std::string::npos) return;
+  s.resize(start);
+  std::string t;
+  put_f(t, v, max_columns, d);
+  const std::size_t first = t.find_first_not_of(' ');
+  s.append(t, first == std::string::npos ? 0 : first);
 }
 
 bool small_field(Field16& field, float v, int w, int d) {

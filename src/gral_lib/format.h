@@ -5,7 +5,8 @@
 //   gW.D   D significant digits, fixed form followed by 4 blanks when the rounded magnitude
 //          lies in [0.1, 10^D), else exponent form 0.dddE+nn
 //   esW.D  d.dddE+nn                  EW.D   0.dddE+nn
-// A number that does not fit its field is written as W asterisks.
+// A number that does not fit its field is written as W asterisks; i_whole and f_whole
+// write iN and fW.D, widened to the number's own width when it does not fit.
 #pragma once
 
 #include <array>
@@ -23,6 +24,9 @@ void put_a(std::string& s, std::string_view text, int w);
 void put_i(std::string& s, long long v, int w);
 // iN of v into out, the w characters (w within 0 .. 1024) that put_i appends; quicker.
 void put_i(char* out, long long v, int w);
+// The width of iN of v widened to v's own width when it does not fit: w (within 0 .. 1024)
+// or more.
+int whole_width(long long v, int w);
 void put_l(std::string& s, bool v, int w);
 void put_f(std::string& s, float v, int w, int d);
 // fW.D of v into out, the w characters (w within 0 .. 1024) that put_f appends; quicker.
@@ -79,6 +83,8 @@ inline bool hundredths_field(Field16& field, float v, int w) {
   return true;
 }
 
+// fW.D of v, or v's own fixed-point text with D decimals when that does not fit in w.
+void put_f_whole(std::string& s, float v, int w, int d);
 void put_g(std::string& s, float v, int w, int d);
 void put_e(std::string& s, float v, int w, int d);
 void put_es(std::string& s, float v, int w, int d);
@@ -104,12 +110,22 @@ class Line {
     put_i(s_, v, w);
     return *this;
   }
+  // iN, widened when v does not fit: a number that must be read whole (a count, say).
+  Line& i_whole(long long v, int w) {
+    put_i(s_, v, whole_width(v, w));
+    return *this;
+  }
   Line& l(bool v, int w) {
     put_l(s_, v, w);
     return *this;
   }
   Line& f(float v, int w, int d) {
     put_f(s_, v, w, d);
+    return *this;
+  }
+  // fW.D, widened when v does not fit.
+  Line& f_whole(float v, int w, int d) {
+    put_f_whole(s_, v, w, d);
     return *this;
   }
   Line& g(float v, int w, int d) {

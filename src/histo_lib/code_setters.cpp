@@ -141,9 +141,9 @@ void shstyext(float& ymin, float& ymax, int& nb, int mode) {
           hst_dashes(32);
           hst_say({"current ymax              :", blkhst8.YMAXHST0[i]});
           hst_say({"current ymin              :", blkhst8.YMINHST0[i]});
-          hst_say({"current mode              :", blkhst8.MODEHST0[i]});
-          hst_say({"current min               :", blkhst8.MINIHST0[i]});
-          hst_say({"current number of data    :", blkhst8.NTOTHST0[i]});
+          hst_say({"current mode              :", HstItem::count(blkhst8.MODEHST0[i])});
+          hst_say({"current min               :", HstItem::count(blkhst8.MINIHST0[i])});
+          hst_say({"current number of data    :", HstItem::count(blkhst8.NTOTHST0[i])});
           hst_dashes();
           hst_say({"estimated ymax ..............100", ymax});
           hst_say({"estimated ymin ..............200", ymin});

@@ -27,8 +27,8 @@ void hstcompend(int nb) {
   } else {
     hst_error_head(id_hstcompend);
     hst_say({"histogram nb           =", nb});
-    hst_say({"nb of retained data    =", blkhst8.NTOTHST0[i]});
-    hst_say({"nb of rejected data    =", blkhst8.NREJHST0[i]});
+    hst_say({"nb of retained data    =", HstItem::count(blkhst8.NTOTHST0[i])});
+    hst_say({"nb of rejected data    =", HstItem::count(blkhst8.NREJHST0[i])});
     blkhst8.AVGHST0[i] = 0.0f;
     hst_say({"==> SETTING AVERAGE    =", blkhst8.AVGHST0[i]});
     errortail00();

@@ -159,6 +159,15 @@ constexpr struct {
     {0.5f, -1.0f, -5, 10}, {0.5f, 1.0f, -5, 10},  {-0.5f, 1.0f, -7, 10}, {-0.5f, -1.0f, -7, 10},
 };
 
+// The characters of a rose label drawn: its slot's, or more for a count ("N = " and a
+// number, as the completion and a run write it) so that its number is drawn whole. The
+// shortest text of a count may begin with a blank (999999).
+std::size_t drawn_length(const std::string& label, std::size_t length) {
+  if (!label.starts_with("N = ")) return length;
+  const std::size_t number = label.find_first_not_of(' ', 4);
+  return std::max(length, std::min(label.find_first_not_of("0123456789", number), label.size()));
+}
+
 void rose_labels(int nb) {
   int np = label_slots;
   scptnp(np, 1);
@@ -171,7 +180,8 @@ void rose_labels(int nb) {
     if (blkhst8.ONLABELHST0[nb - 1][k] == 0) continue;
     int justification = label_places[k].justification;
     stextalign(justification, 1);
-    ustext2(cc2dbuff.XP[k], cc2dbuff.YP[k], hst_label(k + 1, nb).substr(0, label_places[k].length));
+    const std::string& label = hst_label(k + 1, nb);
+    ustext2(cc2dbuff.XP[k], cc2dbuff.YP[k], label.substr(0, drawn_length(label, label_places[k].length)));
   }
 }
 

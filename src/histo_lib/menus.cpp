@@ -59,10 +59,10 @@ void settings_list(int nb, int sw) {
   hst_say({"Current nb of histograms :", blkhst8.NBHST});
   hst_say({"Histogram nb             :", nb});
   hst_say({"Histogram type           :", blkhst8.ITYPEHST0[i]});
-  hst_say({"Mode                     :", HstItem(blkhst8.MODEHST0[i], 8)});
-  hst_say({"Min                      :", HstItem(blkhst8.MINIHST0[i], 8)});
-  hst_say({"Number of retained data  :", HstItem(blkhst8.NTOTHST0[i], 8)});
-  hst_say({"Number of rejected data  :", HstItem(blkhst8.NREJHST0[i], 8)});
+  hst_say({"Mode                     :", HstItem::count(blkhst8.MODEHST0[i], 8)});
+  hst_say({"Min                      :", HstItem::count(blkhst8.MINIHST0[i], 8)});
+  hst_say({"Number of retained data  :", HstItem::count(blkhst8.NTOTHST0[i], 8)});
+  hst_say({"Number of rejected data  :", HstItem::count(blkhst8.NREJHST0[i], 8)});
   hst_menu_title("X axis and bins", 32);
   hst_say({"Max nb of x - axes       :", max_xaxes});
   hst_say({"Max nb of bins           :", max_bins});

@@ -15,6 +15,7 @@ void hst_say(std::span<const HstItem> items) {
     switch (item.kind) {
       case HstItem::text: l.a(item.t); break;
       case HstItem::integer: l.i(item.i, item.width); break;
+      case HstItem::whole_integer: l.i_whole(item.i, item.width); break;
       case HstItem::real: l.f(item.r, 12, 3); break;
     }
   }

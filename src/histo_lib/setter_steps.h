@@ -17,9 +17,10 @@
 #include "histo_lib/store.h"
 
 // One item of a message line, written after one blank: a text as it stands, an integer
-// right-aligned in 3 columns (or the width given), a real in 12 columns with 3 decimals.
+// right-aligned in 3 columns (or the width given), a real in 12 columns with 3 decimals;
+// a count of data (HstItem::count) is an integer whose columns widen when it does not fit.
 struct HstItem {
-  enum Kind { text, integer, real } kind;
+  enum Kind { text, integer, whole_integer, real } kind;
   std::string_view t{};
   long long i = 0;
   int width = 3;
@@ -29,6 +30,11 @@ struct HstItem {
   HstItem(const std::string& s) : kind(text), t(s) {}
   constexpr HstItem(int v, int w = 3) : kind(integer), i(v), width(w) {}
   constexpr HstItem(float v) : kind(real), r(v) {}
+  static constexpr HstItem count(int v, int w = 3) {
+    HstItem item(v, w);
+    item.kind = whole_integer;
+    return item;
+  }
 };
 
 // One line on the standard output unit: each item after one blank.
