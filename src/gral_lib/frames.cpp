@@ -38,7 +38,8 @@ void pause_line() {
   // A frame written while the program stops (the report of a file that could not be
   // written whole) waits for nobody.
   if (!iocom.lpause || unit::stopping()) return;
-  unit::before_question();
+  // Reading the answer writes the console out, the pause line with it; a failure report
+  // waits for the frame's end.
   err(iocom.lcmdopen ? " ===> HIT RETURN TO RESUME COMMANDS" : " ===> HIT RETURN TO CONTINUE");
   std::string line;
   if (!unit::read_line(iocom.iuerrin, line)) stop_at_end_of_input();

@@ -47,6 +47,9 @@ struct Unit {
 
 struct Table {
   std::vector<Unit> units;
+  // The units of files open for writing, in ascending order: every frame and question looks
+  // at them, and a run may ask that millions of times of a table a hundred units long.
+  std::vector<int> writing;
   std::istream* console_in_stream = &std::cin;
   std::ostream* console_out_stream = &std::cout;
   void (*stop_action)() = nullptr;
@@ -147,6 +150,7 @@ void take(int u, int fd, bool reading, const struct stat& st) {
   x.fd = fd;
   x.reading = reading;
   x.at_start = reading;
+  if (!reading) table().writing.insert(std::lower_bound(table().writing.begin(), table().writing.end(), u), u);
   x.dev = st.st_dev;
   x.ino = st.st_ino;
   x.regular = S_ISREG(st.st_mode);
@@ -234,6 +238,7 @@ bool close(int u) {
   const WriteFailureReport report = x->report;
   const long long lines = x->lines_kept;
   const bool torn = x->torn;
+  if (!x->reading) std::erase(table().writing, u);
   *x = Unit{};
   if (!ok && report) report(u, lines, !torn);
   return ok;
@@ -397,8 +402,7 @@ ReadFailure read_failure(int u) {
 namespace {
 
 void drain_files() {
-  for (Unit& x : table().units)
-    if (x.fd >= 0 && !x.reading) drain(x);
+  for (int u : table().writing) drain(table().units[static_cast<std::size_t>(u)]);
 }
 
 }  // namespace
@@ -410,11 +414,17 @@ void flush_all() {
 
 namespace {
 
-// Every file that has failed a write and has a report is closed, and reported.
+// Every file that has failed a write and has a report is closed, and reported, the lowest
+// unit first. A report may open or close files itself: the list is looked at anew each time.
 void report_write_failures() {
-  for (std::size_t u = 0; u < table().units.size(); ++u) {
-    const Unit& x = table().units[u];
-    if (x.fd >= 0 && x.failed && x.report) close(static_cast<int>(u));
+  for (;;) {
+    const std::vector<int>& w = table().writing;
+    const auto failed = std::find_if(w.begin(), w.end(), [](int u) {
+      const Unit& x = table().units[static_cast<std::size_t>(u)];
+      return x.failed && x.report;
+    });
+    if (failed == w.end()) return;
+    close(*failed);
   }
 }
 
