@@ -186,4 +186,20 @@ TEST_F(PlotPages, AbsurdValuesNeitherStopNorPausePerPoint) {
   }
 }
 
+// The smallest text sizes the questions take (command 12's text height, axis 1's annotation
+// size): every text drawn at a fraction of them is one the plot engine takes, so both plots
+// are drawn without a warning.
+TEST_F(PlotPages, SmallestTextSizesDrawWithoutAWarning) {
+  for (const char* answers : {"12\n31\n0.05\n99\n", "13\n1\n23\n0.025\n99\n99\n"}) {
+    SCOPED_TRACE(answers);
+    std::filesystem::remove(plot);
+    ProgramRun r = run("1 10 16 'E' 50 'N'\n2 30 16 'E' 50 'N'\n",
+                       std::string("\n52\n3\n") + answers + "1000" + std::string(7, '\n') + "9999\n\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(has(r.console, " Plotting strike rose diagram\n"));
+    EXPECT_FALSE(has(r.console, "WARNING")) << r.console;
+    EXPECT_TRUE(gs_render(plot).ok());
+  }
+}
+
 }  // namespace

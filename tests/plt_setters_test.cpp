@@ -238,11 +238,24 @@ TEST_F(Setters, ColourNumbersAboveALoweredNumberOfColours) {
 }
 
 TEST_F(Setters, DialoguesAskWithinTheirRanges) {
-  float w = 0;
-  input("0.01\n");  // the dialogue accepts what a given value may not be
-  slinewidth(w, 2);
-  EXPECT_EQ(plt2blk.LINEWIDTH, 0.01f);
-  take_output();
+  // The lower bound of each dialogue taken after an answer just below it was refused.
+  struct {
+    void (*setter)(float&, int);
+    float Plt2Blk::*field;
+    const char* below;
+    float bound;
+  } const bounds[] = {
+      {slinewidth, &Plt2Blk::LINEWIDTH, "0.0099", 0.01f},  // what a given value may not be
+      {stextsize, &Plt2Blk::TEXTSIZE, "0.0499", 0.05f},    // half of it a text height still
+  };
+  for (const auto& b : bounds) {
+    SCOPED_TRACE(b.below);
+    float v = 0;
+    input(std::string(b.below) + "\n" + std::to_string(b.bound) + "\n");
+    b.setter(v, 2);
+    EXPECT_EQ(plt2blk.*b.field, b.bound);
+    EXPECT_EQ(count_of(take_output(), " outside ["), 1);
+  }
 
   int j = 4;
   input("\n\n");  // 4 kept, reset to 1 with a warning, offered again and kept

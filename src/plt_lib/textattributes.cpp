@@ -35,6 +35,11 @@ void check_size(float& h) {
   warningtail00();
 }
 
+// The smallest height the dialogue takes: texts are drawn at fractions of the height in
+// force (page captions at half of it, the annotations of an axis titled at that height at
+// 0.8 times it), and each of them must stay above the 0.02 cm that the check refuses.
+constexpr float min_typed_height = 0.05f;
+
 const AttributeMember<float> size_member{
     .id = size_id,
     .field = &Plt2Blk::TEXTSIZE,
@@ -47,7 +52,7 @@ const AttributeMember<float> size_member{
           setter_real("present value in cm .......... ", h);
           menutail();
           int istat;
-          inrealvindef(h, setter_question("text height in cm"), h, 0.02f, 1000.0f, istat);
+          inrealvindef(h, setter_question("text height in cm"), h, min_typed_height, 1000.0f, istat);
         },
     .send = [] { intstextsize(plt2blk.TEXTSIZE); },
 };
