@@ -337,15 +337,16 @@ TEST_F(HistoDraw, RoseTypesPointTheirWayOnTheRenderedPage) {
 }
 
 TEST_F(HistoDraw, RoseCornerLabelsShowACountWhole) {
-  // A corner label shows its first 10 characters, a count ("N = " and its number) whole.
+  // A corner label shows its first 10 characters, but a number that the cut would split
+  // (a count: "N = " and its number) whole.
   fill(0, 360, 72, {10});
-  for (std::string label : {"N = 1234567", "N =  999999", "Dip rose of run 7"}) {
+  for (std::string label : {"N = 1234567", "N =  999999", "Dip rose of run 7", "Run 1234567 dips"}) {
     int on = 1, slot = 6;
     shstlabel(label, on, slot, 1, 1);
     draw(2, 11);
   }
   const std::vector<std::string> drawn = close_plot();
-  for (const char* text : {"(N = 1234567)", "(N =  999999)", "(Dip rose o)"})
+  for (const char* text : {"(N = 1234567)", "(N =  999999)", "(Dip rose o)", "(Run 1234567)"})
     EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(), [&](const std::string& l) { return l.starts_with(text); }), 1);
 }
 

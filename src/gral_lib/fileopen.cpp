@@ -51,8 +51,8 @@ void could_not_write(std::string_view cdesc, std::string_view cfile, long long r
   err(Line().x().a("File name =").x().a(trimmed(cfile)));
   if (records >= 0) err(Line().x().a("Records written whole =").x().i_whole(records, 10));
   if (header_lines < nheader)
-    err(Line().x().a("Its header is not whole:").x().a(std::to_string(header_lines)).x().a("of").x()
-            .a(std::to_string(nheader)).x().a("lines written"));
+    err(Line().x().a("Its header is not whole:").x().i_whole(header_lines, 1).x().a("of").x().i_whole(nheader, 1).x()
+            .a("lines written"));
   if (!whole) err(" Its last line may be cut");
   err(" ===> THE FILE MAY BE INCOMPLETE (IS THE DISK FULL?)");
   errortail00();

@@ -159,13 +159,13 @@ constexpr struct {
     {0.5f, -1.0f, -5, 10}, {0.5f, 1.0f, -5, 10},  {-0.5f, 1.0f, -7, 10}, {-0.5f, -1.0f, -7, 10},
 };
 
-// The characters of a rose label drawn: its slot's, or more for a count ("N = " and a
-// number, as the completion and a run write it) so that its number is drawn whole. The
-// shortest text of a count may begin with a blank (999999).
+// The characters of a rose label drawn: its slot's, but a number is never cut (a count
+// "N = 1234567" in a slot of 10 would read as another count): the cut moves to its end.
 std::size_t drawn_length(const std::string& label, std::size_t length) {
-  if (!label.starts_with("N = ")) return length;
-  const std::size_t number = label.find_first_not_of(' ', 4);
-  return std::max(length, std::min(label.find_first_not_of("0123456789", number), label.size()));
+  const auto digit = [&label](std::size_t k) { return k < label.size() && label[k] >= '0' && label[k] <= '9'; };
+  if (length == 0 || !digit(length - 1)) return length;
+  while (digit(length)) ++length;
+  return length;
 }
 
 void rose_labels(int nb) {
