@@ -103,6 +103,10 @@ TEST_F(Files, ThePlotFileReplacesOnlyAnEarlierPlotFile) {
 }
 
 TEST_F(Files, AConsoleLostOrSlowEndsTheRunAsItShould) {
+  // Far more console after the reader goes than a pipe holds, so that it cannot all be
+  // written before the reader has gone.
+  format4(4000, 4000);
+  fs::rename("kelvst_in.txt", "big.txt");
   format4(1200, 600);
   const std::string shim = write_fault(1000, "always", "");
   struct Case {
@@ -111,7 +115,7 @@ TEST_F(Files, AConsoleLostOrSlowEndsTheRunAsItShould) {
     std::string console;
   } cases[] = {
       // Its reader gone in the middle of a run.
-      {"closed early", "\n52\n4\n1000\n" + std::string(100, '\n') + "9999\n\n", "PROGRAM | head -n 700 > /dev/null", 1,
+      {"closed early", "\n52\n4\n1000\n\n\nbig.txt\n" + std::string(100, '\n') + "9999\n\n", "PROGRAM | head -n 700 > /dev/null", 1,
        console_lost},
       // Its reader gone when 9999 is answered: the end banner cannot reach it.
       {"closed at the end", "\n52\n4\n21\nn\n1000\n\n\n\n\n\n",
